@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace scribora::project {
+
+// The most recent failure text of the object that owns it. Replaced at the start
+// of every load and save; for diagnostics (CLI, tests), never shown in a box.
+class CustomError
+{
+public:
+    void clear() { m_text.clear(); }
+    void set(const QString &text) { m_text = text; }
+    const QString &text() const { return m_text; }
+    bool isEmpty() const { return m_text.isEmpty(); }
+
+private:
+    QString m_text;
+};
+
+} // namespace scribora::project
