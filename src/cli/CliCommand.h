@@ -6,8 +6,8 @@
 
 namespace scribora::cli {
 
-// One sub-command of scribora-cli. Each command writes its result to out and a
-// single clear line to err on failure, and returns the process exit code.
+// One sub-command of scribora-cli. A command writes its result to out and one
+// clear line to err on failure, and returns the process exit code.
 struct CliContext
 {
     QTextStream &out;
@@ -18,16 +18,22 @@ using CliHandler = int (*)(const QStringList &args, CliContext &ctx);
 
 struct CliCommand
 {
-    const char *name;     // first word on the command line ("show", "design")
-    const char *synopsis; // one line for the usage text
+    QString name;     // first word on the command line ("show", "design")
+    QString synopsis; // one line for the usage text
     CliHandler run;
 };
 
-// Every command; a command file registers itself by adding a line to the table in
-// CliCommands.cpp.
-const QList<CliCommand> &cliCommands();
+// A command file registers its commands with a static CliRegistration, so that
+// adding a command touches no shared table.
+struct CliRegistration
+{
+    CliRegistration(const char *name, const char *synopsis, CliHandler run);
+};
 
-// Runs argv (without the program name); returns the exit code.
+// Every registered command, sorted by name.
+QList<CliCommand> cliCommands();
+
+// Runs the arguments (without the program name); returns the exit code.
 int runCli(const QStringList &args, QTextStream &out, QTextStream &err);
 
 } // namespace scribora::cli

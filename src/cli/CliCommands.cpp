@@ -1,41 +1,49 @@
 #include "cli/CliCommand.h"
 
-#include "core/Version.h"
+#include <algorithm>
 
 namespace scribora::cli {
 
 namespace {
 
-int runVersion(const QStringList &, CliContext &ctx)
+QList<CliCommand> &registry()
 {
-    ctx.out << version::productName << ' ' << version::productVersion << " (build "
-            << version::productBuild << ")\n";
-    return 0;
+    static QList<CliCommand> commands;
+    return commands;
 }
 
 } // namespace
 
-const QList<CliCommand> &cliCommands()
+CliRegistration::CliRegistration(const char *name, const char *synopsis, CliHandler run)
 {
-    static const QList<CliCommand> commands = {
-        {"version", "version                      print the program's version", runVersion},
-    };
+    registry().append({QString::fromUtf8(name), QString::fromUtf8(synopsis), run});
+}
+
+QList<CliCommand> cliCommands()
+{
+    QList<CliCommand> commands = registry();
+    std::sort(commands.begin(), commands.end(),
+              [](const CliCommand &a, const CliCommand &b) { return a.name < b.name; });
     return commands;
 }
 
 int runCli(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    auto usage = [&](QTextStream &s) {
+    auto usage = [](QTextStream &s) {
         s << "usage: scribora-cli COMMAND [ARGS]\n";
         for (const CliCommand &c : cliCommands())
             s << "  " << c.synopsis << '\n';
     };
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("help")) {
-        usage(args.isEmpty() ? err : out);
-        return args.isEmpty() ? 2 : 0;
+    if (args.isEmpty()) {
+        usage(err);
+        return 2;
+    }
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("help")) {
+        usage(out);
+        return 0;
     }
     for (const CliCommand &c : cliCommands()) {
-        if (args.first() == QLatin1String(c.name)) {
+        if (args.first() == c.name) {
             CliContext ctx{out, err};
             return c.run(args.mid(1), ctx);
         }
