@@ -360,12 +360,14 @@ bool ProjectConfig::Save(const QString &path)
         return false;
     }
     if (!file.commit()) {
-        if (file.error() == QFileDevice::RenameError && QFileInfo::exists(path))
-            m_errors.set(QStringLiteral("Unable to remove the old Project File"));
-        else if (file.error() == QFileDevice::RenameError || file.error() == QFileDevice::OpenError)
-            m_errors.set(QStringLiteral("Unable to create the new Project File"));
-        else
+        // The new text is complete in the temporary; what failed is putting it in
+        // place of the old file, unless the last bytes could not be written.
+        if (file.error() == QFileDevice::WriteError)
             m_errors.set(file.errorString());
+        else if (QFileInfo::exists(path))
+            m_errors.set(QStringLiteral("Unable to remove the old Project File"));
+        else
+            m_errors.set(QStringLiteral("Unable to create the new Project File"));
         return false;
     }
     m_dirty = false;

@@ -2,6 +2,7 @@
 #include "core/project/FileSettingsStore.h"
 #include "core/project/MemorySettingsStore.h"
 
+#include "QStringPrinter.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -218,4 +219,16 @@ TEST(EditorSettings, OverrideReplacesTheUserStore)
     overrideUserSettingsStore(nullptr);
     EXPECT_EQ(store->value(QString(), QStringLiteral("Left")), SettingsValue(qint32(77)));
     EXPECT_NE(userSettingsStore(), store);
+}
+
+TEST(EditorSettings, UnreadableFileActsAsNoKeyAndSaveRepairsIt)
+{
+    TempDir dir;
+    const QString file = dir.file(QStringLiteral("50.json"));
+    ASSERT_TRUE(TempDir::writeBytes(file, "{ not json"));
+    EditorSettings s(QString(), std::make_shared<FileSettingsStore>(file));
+    EXPECT_FALSE(s.Load());
+    EXPECT_EQ(s.Width(), 705);
+    ASSERT_TRUE(s.Save());
+    EXPECT_TRUE(EditorSettings(QString(), std::make_shared<FileSettingsStore>(file)).Load());
 }
