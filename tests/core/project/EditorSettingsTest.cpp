@@ -232,3 +232,14 @@ TEST(EditorSettings, UnreadableFileActsAsNoKeyAndSaveRepairsIt)
     ASSERT_TRUE(s.Save());
     EXPECT_TRUE(EditorSettings(QString(), std::make_shared<FileSettingsStore>(file)).Load());
 }
+
+TEST(EditorSettings, SaveReportsAStoreThatCannotBeWritten)
+{
+    TempDir dir;
+    // A file stands where the store's folder would have to be.
+    const QString blocker = dir.file(QStringLiteral("blocker"));
+    ASSERT_TRUE(TempDir::writeBytes(blocker, "x"));
+    EditorSettings s(QString(), std::make_shared<FileSettingsStore>(blocker + QStringLiteral("/50.json")));
+    EXPECT_FALSE(s.Save());
+    EXPECT_EQ(TempDir::readBytes(blocker), QByteArray("x"));
+}
