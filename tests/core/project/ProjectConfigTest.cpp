@@ -269,7 +269,7 @@ TEST(ProjectConfig, LoadFailures)
     EXPECT_TRUE(config.errors().isEmpty());
 
     EXPECT_FALSE(config.Load(dir.file(QStringLiteral("missing.cdprj"))));
-    EXPECT_EQ(config.errors().text(), QStringLiteral("Unable to open Project file."));
+    EXPECT_EQ(config.errors().Text(), QStringLiteral("Unable to open Project file.\r\n"));
 
     // A bad number fails the load; what was read before it stays.
     const QString path = dir.file(QStringLiteral("Bad.cdprj"));
@@ -325,8 +325,8 @@ TEST(ProjectConfig, FailedSaveLeavesTheOldFileAsItWas)
     EXPECT_TRUE(config.IsDirty());
     // Where the temporary is made at commit, it is the old file that cannot be
     // replaced; elsewhere the new file cannot be created.
-    EXPECT_TRUE(config.errors().text() == QStringLiteral("Unable to remove the old Project File")
-                || config.errors().text() == QStringLiteral("Unable to create the new Project File"))
+    EXPECT_TRUE(config.errors().Text() == QStringLiteral("Unable to remove the old Project File\r\n")
+                || config.errors().Text() == QStringLiteral("Unable to create the new Project File\r\n"))
         << config.errors().text().toStdString();
     EXPECT_EQ(TempDir::readBytes(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
