@@ -36,7 +36,7 @@ bool loadProject(const QStringList &args, const char *command, ProjectConfig &co
     }
     if (!config.Load(info.absoluteFilePath())) {
         ctx.err << prefix << "cannot read the project file " << path << ": "
-                << config.errors().text().trimmed() << '\n';
+                << config.errors().Text().trimmed() << '\n';
         return false;
     }
     // The data store sits beside the project file under the same base name.
@@ -134,7 +134,7 @@ int runResave(const QStringList &args, CliContext &ctx)
     store.SetBrFlag(true);
     if (!config.Save(config.projectFilePath())) {
         ctx.err << "scribora-cli resave: cannot write " << config.projectFilePath() << ": "
-                << config.errors().text().trimmed() << '\n';
+                << config.errors().Text().trimmed() << '\n';
         return 1;
     }
     if (!store.Save(config.dataStorePath())) {
