@@ -107,7 +107,6 @@ void UpdateRequest::fail(const QString &text)
     m_body.clear();
     m_succeeded = false;
     m_errorText = text;
-    m_running = true; // complete() ends it
     complete();
 }
 
