@@ -395,9 +395,10 @@ void MenuDesign::bringToFront(MenuComponent *control)
     auto it = std::find_if(kids.begin(), kids.end(), [&](const auto &c) { return c.get() == control; });
     if (it == kids.end())
         return;
+    MenuComponent *parent = control->m_parent;
     std::unique_ptr<MenuComponent> owned = std::move(*it);
     kids.erase(it);
-    insertChild(owned->m_parent, std::move(owned));
+    insertChild(parent, std::move(owned));
 }
 
 void MenuDesign::sendToBack(MenuComponent *control)
