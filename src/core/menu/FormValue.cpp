@@ -27,6 +27,11 @@ FormValue FormValue::fromIdentifier(const QString &name)
     return f;
 }
 
+FormValue FormValue::fromBool(bool v)
+{
+    return fromIdentifier(v ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
 FormValue FormValue::fromString(const QString &s)
 {
     FormValue f;

@@ -30,7 +30,7 @@ struct FormValue
     static FormValue fromInteger(qint64 v);
     static FormValue fromFloat(double v, char mark = 0);
     static FormValue fromIdentifier(const QString &name);
-    static FormValue fromBool(bool v) { return fromIdentifier(v ? QStringLiteral("True") : QStringLiteral("False")); }
+    static FormValue fromBool(bool v); // True / False
     static FormValue fromString(const QString &s);
     static FormValue fromSet(const QStringList &elements);
     static FormValue fromBinary(const QByteArray &data);
