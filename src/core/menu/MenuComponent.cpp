@@ -58,6 +58,32 @@ bool MenuComponent::setElement(QStringView property, const QString &element, boo
     return setValue(property, FormValue::fromSet(names));
 }
 
+namespace {
+
+// a * b / c rounded half away from zero, as the platform's MulDiv.
+qint64 mulDiv(qint64 a, qint64 b, qint64 c)
+{
+    if (c == 0)
+        return -1;
+    const qint64 p = a * b;
+    const qint64 ap = p < 0 ? -p : p;
+    const qint64 ac = c < 0 ? -c : c;
+    const qint64 r = (ap + ac / 2) / ac;
+    return ((p < 0) != (c < 0)) ? -r : r;
+}
+
+} // namespace
+
+int MenuComponent::fontSize(int pixelsPerInch) const
+{
+    return int(-mulDiv(intValue(u"Font.Height"), 72, pixelsPerInch));
+}
+
+bool MenuComponent::setFontSize(int points, int pixelsPerInch)
+{
+    return setInt(u"Font.Height", -mulDiv(points, pixelsPerInch, 72));
+}
+
 std::vector<FormProperty> MenuComponent::storedProperties() const
 {
     std::vector<FormProperty> out;

@@ -49,6 +49,11 @@ public:
     // Adds or removes one element of a set property.
     bool setElement(QStringView property, const QString &element, bool included);
 
+    // The font's size in points, from and to Font.Height at the screen's pixels
+    // per inch (8 points are -11 at 96), rounded as the class library does.
+    int fontSize(int pixelsPerInch = 96) const;
+    bool setFontSize(int points, int pixelsPerInch = 96);
+
     // The properties that the file carries for this component, as written.
     std::vector<FormProperty> storedProperties() const;
 
