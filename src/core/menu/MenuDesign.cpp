@@ -377,7 +377,8 @@ MenuComponent *MenuDesign::createControl(const QString &kindWord, MenuComponent 
 
 bool MenuDesign::removeComponent(MenuComponent *component)
 {
-    if (!component || component == m_root.get() || !component->m_parent)
+    // The form's own components stay: the designer cannot work without them.
+    if (!component || !component->isControl() || !component->m_parent)
         return false;
     auto &kids = component->m_parent->m_children;
     auto it = std::find_if(kids.begin(), kids.end(), [&](const auto &c) { return c.get() == component; });

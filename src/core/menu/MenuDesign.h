@@ -57,7 +57,8 @@ public:
     // Renames a component; a control whose text equals its old name shows the
     // new one. Fails for a name that is no identifier or is taken.
     bool renameComponent(MenuComponent *component, const QString &newName, QString *reason = nullptr);
-    // Removes a component with everything inside it. The root cannot go.
+    // Removes a control with everything inside it; the form and its non-visual
+    // components cannot go.
     bool removeComponent(MenuComponent *component);
     void bringToFront(MenuComponent *control);
     void sendToBack(MenuComponent *control);

@@ -144,6 +144,13 @@ TEST(MenuDesign, PlacingFollowsTheKindTableAndTheNamingRule)
     EXPECT_EQ(d.root().children().front().get(), image);
     d.bringToFront(image);
     EXPECT_EQ(d.root().children()[kids.size() - 5].get(), image);
+
+    // Removing a Panel takes its controls with it; the form's own components stay.
+    EXPECT_TRUE(d.removeComponent(panel));
+    EXPECT_EQ(d.findComponent(u"Label0"), nullptr);
+    EXPECT_FALSE(d.removeComponent(d.formHook()));
+    EXPECT_FALSE(d.removeComponent(&d.root()));
+    EXPECT_TRUE(d.formHook());
 }
 
 TEST(MenuDesign, PlacingRefusesWhatTheDesignerCannotPlace)
