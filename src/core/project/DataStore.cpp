@@ -165,10 +165,9 @@ void DataStore::SetBuildDate(const QDateTime &value)
     m_modified = true;
 }
 
-bool DataStore::buildBytes(QByteArray &out, const std::function<void()> &step,
-                           QString &error) const
+bool DataStore::buildBytes(QByteArray &out, const std::function<bool(QByteArray &)> &flush,
+                           const std::function<void()> &step, QString &error) const
 {
-    out.reserve(out.size() + qsizetype(m_records.size()) * 512 + 256);
     append(out, VS, text::toAnsi(kCurrentVersion));
     appendFlag(out, BR, m_brFlag);
     appendFlag(out, HS, m_hasCategories);
@@ -181,6 +180,8 @@ bool DataStore::buildBytes(QByteArray &out, const std::function<void()> &step,
             return false;
         }
         step();
+        if (!flush(out))
+            return false;
     }
     append(out, ICF, text::toAnsi(m_iconFile));
     appendFlag(out, RS, m_rarSupport);
@@ -192,7 +193,8 @@ QByteArray DataStore::ToBytes() const
 {
     QByteArray out;
     QString error;
-    return buildBytes(out, [] {}, error) ? out : QByteArray();
+    const auto keep = [](QByteArray &) { return true; };
+    return buildBytes(out, keep, [] {}, error) ? out : QByteArray();
 }
 
 bool DataStore::Save(const QString &path, ProgressSink *progress)
@@ -212,16 +214,26 @@ bool DataStore::Save(const QString &path, ProgressSink *progress)
             return false;
         }
 
+        // The text goes to the temporary file in pieces of about a megabyte: a
+        // large catalogue then needs no second copy of itself in memory.
+        constexpr qsizetype kPiece = 1 << 20;
         QByteArray out;
+        out.reserve(kPiece + 64 * 1024);
         QString error;
+        const auto write = [&file, &error](QByteArray &bytes) {
+            if (file.write(bytes) != bytes.size()) {
+                error = file.errorString();
+                return false;
+            }
+            bytes.resize(0);
+            return true;
+        };
+        const auto flushFull = [&write](QByteArray &bytes) {
+            return bytes.size() < kPiece || write(bytes);
+        };
         scope.setTotal(qsizetype(m_records.size()));
-        if (!buildBytes(out, [&scope] { scope.step(); }, error)) {
+        if (!buildBytes(out, flushFull, [&scope] { scope.step(); }, error) || !write(out)) {
             m_error->Report(error);
-            return false;
-        }
-
-        if (file.write(out) != out.size()) {
-            m_error->Report(file.errorString());
             file.cancelWriting();
             return false;
         }

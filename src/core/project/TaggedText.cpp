@@ -2,17 +2,34 @@
 
 #include "core/text/Ansi.h"
 
+#include <cstring>
 #include <limits>
 
 namespace scribora::project::tagged {
 
+qsizetype find(QByteArrayView text, QByteArrayView tagText, qsizetype from)
+{
+    const qsizetype name = tagText.size() - 2; // the bytes before CR LF
+    const char *d = text.data();
+    const qsizetype n = text.size();
+    for (qsizetype p = qMax<qsizetype>(from, 0) + name; p + 1 < n; ++p) {
+        const void *hit = std::memchr(d + p, '\r', size_t(n - 1 - p));
+        if (!hit)
+            return -1;
+        p = static_cast<const char *>(hit) - d;
+        if (d[p + 1] == '\n' && std::memcmp(d + p - name, tagText.data(), size_t(name)) == 0)
+            return p - name;
+    }
+    return -1;
+}
+
 QByteArrayView value(QByteArrayView text, const Tag &tag)
 {
-    const qsizetype open = text.indexOf(tag.open);
+    const qsizetype open = find(text, tag.open);
     if (open < 0)
         return {};
     const qsizetype start = open + tag.open.size();
-    const qsizetype close = text.indexOf(tag.close, qMax<qsizetype>(0, open - 1));
+    const qsizetype close = find(text, tag.close, open - 1);
     if (close < start)
         return {};
     return text.sliced(start, close - start);
@@ -20,7 +37,7 @@ QByteArrayView value(QByteArrayView text, const Tag &tag)
 
 qsizetype endOf(QByteArrayView text, const Tag &tag)
 {
-    const qsizetype close = text.indexOf(tag.close);
+    const qsizetype close = find(text, tag.close);
     return close < 0 ? -1 : close + tag.close.size();
 }
 
