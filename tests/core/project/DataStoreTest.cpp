@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 using scribora::project::ApplicationRecord;
@@ -388,6 +390,25 @@ TEST(DataStore, FailedSaveLeavesTheOldFileAlone)
     // A folder that does not exist.
     EXPECT_FALSE(store.Save(dir.file("no/such/folder/x.cdc")));
     EXPECT_EQ(store.ErrorText(), "Unable to create the new File List File\r\n");
+}
+
+TEST(DataStore, FailedSaveInAReadOnlyFolderLeavesTheOldFileAlone)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "a privileged user may write in a read-only folder";
+    TempDir dir;
+    const QString folder = dir.file("locked");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + "/p.cdc";
+    const QByteArray oldBytes = header("5.04", 0) + footer();
+    ASSERT_TRUE(TempDir::writeBytes(path, oldBytes));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    DataStore store;
+    store.AddRecord({}, {}, QStringLiteral("New"), {}, {}, true, {}, false, {}, {});
+    EXPECT_FALSE(store.Save(path));
+    EXPECT_FALSE(store.ErrorText().isEmpty());
+    EXPECT_EQ(TempDir::readBytes(path), oldBytes);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(DataStore, SortsByLowerCasedTitleBytes)
