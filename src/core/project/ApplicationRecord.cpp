@@ -4,8 +4,6 @@
 #include "core/text/Ansi.h"
 #include "core/text/VersionText.h"
 
-#include <array>
-#include <cstring>
 #include <exception>
 #include <iterator>
 #include <new>
@@ -43,71 +41,6 @@ namespace {
 
 constexpr const Tag *kFields[] = {&AT, &AC, &ACT, &AP, &ACP, &IM, &APP, &AIP, &AIVA, &AIVAN, &AIVAP};
 constexpr int kFieldCount = int(std::size(kFields));
-
-// First occurrences of every field's tags in one record, found in one pass over
-// its CR LFs: each tag ends with one. Searching each tag from the record's start
-// with indexOf gives the same positions at several times the cost.
-class RecordScan
-{
-public:
-    // end: just behind the record's last closing tag.
-    RecordScan(QByteArrayView text, qsizetype end) : m_text(text), m_end(end)
-    {
-        const char *d = text.data();
-        for (qsizetype p = 0; p + 1 < end; ++p) {
-            const void *hit = std::memchr(d + p, '\r', size_t(end - 1 - p));
-            if (!hit)
-                break;
-            p = static_cast<const char *>(hit) - d;
-            if (d[p + 1] != '\n')
-                continue;
-            for (int k = 0; k < kFieldCount; ++k) {
-                const QByteArrayView name = kFields[k]->open.chopped(2);
-                const qsizetype q = p - name.size();
-                if (q < 0 || d[p - 1] != name.back()
-                    || std::memcmp(d + q, name.data(), size_t(name.size())) != 0)
-                    continue;
-                if (m_open[k] < 0)
-                    m_open[k] = q;
-                if (q > 0 && d[q - 1] == '/' && m_close[k] < 0)
-                    m_close[k] = q - 1;
-            }
-        }
-    }
-
-    // As tagged::value(text, tag); a tag that is not inside the record is
-    // searched behind it, where its first occurrence must then be.
-    QByteArrayView value(int k) const
-    {
-        const Tag &tag = *kFields[k];
-        qsizetype open = m_open[k];
-        if (open < 0)
-            open = find(m_text, tag.open, m_end - tag.open.size());
-        if (open < 0)
-            return {};
-        const qsizetype start = open + tag.open.size();
-        qsizetype close = m_close[k];
-        if (close < 0)
-            close = find(m_text, tag.close, qMax(open - 1, m_end - tag.close.size()));
-        if (close < start)
-            return {};
-        return m_text.sliced(start, close - start);
-    }
-
-private:
-    QByteArrayView m_text;
-    qsizetype m_end;
-    std::array<qsizetype, kFieldCount> m_open = filled(-1);
-    std::array<qsizetype, kFieldCount> m_close = filled(-1);
-
-    static std::array<qsizetype, kFieldCount> filled(qsizetype v)
-    {
-        std::array<qsizetype, kFieldCount> a;
-        a.fill(v);
-        return a;
-    }
-};
-
 enum Field { kAT, kAC, kACT, kAP, kACP, kIM, kAPP, kAIP, kAIVA, kAIVAN, kAIVAP };
 
 } // namespace
@@ -120,10 +53,14 @@ qsizetype ApplicationRecord::ReadFrom(QByteArrayView text)
         // Records of older versions have no viewer fields and end with the icon path.
         const bool old = text::versionBelow(m_version, QStringLiteral("5.03"));
         const Tag &last = old ? AIP : AIVAP;
-        const qsizetype end = endOf(text, last);
-
-        const RecordScan scan(text, end < 0 ? text.size() : end);
-        const auto str = [&scan](Field f) { return text::fromAnsi(scan.value(f)); };
+        // One pass over the record up to its last closing tag finds all fields.
+        const TagScan scan(text, kFields, old ? kAIP + 1 : kFieldCount, old ? kAIP : kAIVAP);
+        const qsizetype end = scan.stopEnd();
+        // Empty fields are common (icon path, viewer) and need no allocation.
+        const auto str = [&scan](Field f) {
+            const QByteArrayView v = scan.value(f);
+            return v.isEmpty() ? QString() : text::fromAnsi(v);
+        };
         m_title = str(kAT);
         m_category = str(kAC);
         m_description = str(kACT);

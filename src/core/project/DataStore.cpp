@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <iterator>
 #include <new>
 #include <numeric>
 
@@ -278,11 +279,13 @@ bool DataStore::Load(const QString &path, ProgressSink *progress)
         // The store's own fields are searched in the whole file; the header
         // comes first, so its tags are found before any record's.
         const QByteArrayView all(bytes);
-        m_version = text::fromAnsi(value(all, VS));
-        m_brFlag = toInt(value(all, BR)) != 0;
-        m_hasCategories = toInt(value(all, HS)) != 0;
-        m_zipSupport = toInt(value(all, ZS)) != 0;
-        const QByteArrayView countText = value(all, AC);
+        static constexpr const Tag *kStoreTags[] = {&VS, &BR, &HS, &ZS, &AC, &ICF, &RS, &BD};
+        const TagScan store(all, kStoreTags, int(std::size(kStoreTags)));
+        m_version = text::fromAnsi(store.value(0));
+        m_brFlag = toInt(store.value(1)) != 0;
+        m_hasCategories = toInt(store.value(2)) != 0;
+        m_zipSupport = toInt(store.value(3)) != 0;
+        const QByteArrayView countText = store.value(4);
         const int count = toInt(countText);
         if (count < 0)
             throw FormatError(QStringLiteral("'%1' is not a valid record count")
@@ -307,11 +310,11 @@ bool DataStore::Load(const QString &path, ProgressSink *progress)
         }
 
         if (!text::versionBelow(m_version, QStringLiteral("4")))
-            m_iconFile = text::fromAnsi(value(all, ICF));
+            m_iconFile = text::fromAnsi(store.value(5));
         if (!text::versionBelow(m_version, QStringLiteral("4.01")))
-            m_rarSupport = toInt(value(all, RS)) != 0;
+            m_rarSupport = toInt(store.value(6)) != 0;
         if (!text::versionBelow(m_version, QStringLiteral("5.04")))
-            m_buildDate = text::fromInternetDate(text::fromAnsi(value(all, BD)));
+            m_buildDate = text::fromInternetDate(text::fromAnsi(store.value(7)));
         m_modified = false;
         return true;
     } catch (const std::exception &e) {

@@ -7,6 +7,19 @@
 
 namespace scribora::project::tagged {
 
+namespace {
+
+// Tags are a few bytes long: a plain loop from the end beats a call to memcmp.
+inline bool sameBytes(const char *a, const char *b, qsizetype n)
+{
+    for (qsizetype i = n - 1; i >= 0; --i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
 qsizetype find(QByteArrayView text, QByteArrayView tagText, qsizetype from)
 {
     const qsizetype name = tagText.size() - 2; // the bytes before CR LF
@@ -17,7 +30,7 @@ qsizetype find(QByteArrayView text, QByteArrayView tagText, qsizetype from)
         if (!hit)
             return -1;
         p = static_cast<const char *>(hit) - d;
-        if (d[p + 1] == '\n' && std::memcmp(d + p - name, tagText.data(), size_t(name)) == 0)
+        if (d[p + 1] == '\n' && sameBytes(d + p - name, tagText.data(), name))
             return p - name;
     }
     return -1;
@@ -39,6 +52,58 @@ qsizetype endOf(QByteArrayView text, const Tag &tag)
 {
     const qsizetype close = find(text, tag.close);
     return close < 0 ? -1 : close + tag.close.size();
+}
+
+TagScan::TagScan(QByteArrayView text, const Tag *const *tags, int count, int stopAt)
+    : m_text(text), m_tags(tags), m_scanned(text.size())
+{
+    Q_ASSERT(count <= kMaxTags);
+    for (int k = 0; k < kMaxTags; ++k)
+        m_open[k] = m_close[k] = k < count ? -1 : 0;
+    const char *d = text.data();
+    const qsizetype n = text.size();
+    for (qsizetype p = 0; p + 1 < n; ++p) {
+        const void *hit = std::memchr(d + p, '\r', size_t(n - 1 - p));
+        if (!hit)
+            break;
+        p = static_cast<const char *>(hit) - d;
+        if (d[p + 1] != '\n')
+            continue;
+        for (int k = 0; k < count; ++k) {
+            const qsizetype len = tags[k]->open.size() - 2;
+            const qsizetype q = p - len;
+            if (q < 0 || !sameBytes(d + q, tags[k]->open.data(), len))
+                continue;
+            if (m_open[k] < 0)
+                m_open[k] = q;
+            if (q > 0 && d[q - 1] == '/') {
+                if (m_close[k] < 0)
+                    m_close[k] = q - 1;
+                if (k == stopAt) {
+                    m_stopEnd = m_scanned = p + 2;
+                    return;
+                }
+            }
+        }
+    }
+}
+
+QByteArrayView TagScan::value(int k) const
+{
+    // A tag not seen by the scan can only occur behind the scanned part.
+    const Tag &tag = *m_tags[k];
+    qsizetype open = m_open[k];
+    if (open < 0)
+        open = find(m_text, tag.open, m_scanned - tag.open.size());
+    if (open < 0)
+        return {};
+    const qsizetype start = open + tag.open.size();
+    qsizetype close = m_close[k];
+    if (close < 0)
+        close = find(m_text, tag.close, qMax(open - 1, m_scanned - tag.close.size()));
+    if (close < start)
+        return {};
+    return m_text.sliced(start, close - start);
 }
 
 int toInt(QByteArrayView value)
