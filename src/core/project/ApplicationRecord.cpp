@@ -47,14 +47,19 @@ enum Field { kAT, kAC, kACT, kAP, kACP, kIM, kAPP, kAIP, kAIVA, kAIVAN, kAIVAP }
 
 qsizetype ApplicationRecord::ReadFrom(QByteArrayView text)
 {
+    return readFrom(text, nullptr);
+}
+
+qsizetype ApplicationRecord::readFrom(QByteArrayView text, SearchMemo *memo)
+{
     m_lastError.clear();
     try {
-        m_version = text::fromAnsi(value(text, VS));
+        m_version = text::fromAnsi(value(text, VS, memo, 2 * kFieldCount));
         // Records of older versions have no viewer fields and end with the icon path.
         const bool old = text::versionBelow(m_version, QStringLiteral("5.03"));
         const Tag &last = old ? AIP : AIVAP;
         // One pass over the record up to its last closing tag finds all fields.
-        const TagScan scan(text, kFields, old ? kAIP + 1 : kFieldCount, old ? kAIP : kAIVAP);
+        const TagScan scan(text, kFields, old ? kAIP + 1 : kFieldCount, old ? kAIP : kAIVAP, memo);
         const qsizetype end = scan.stopEnd();
         // Empty fields are common (icon path, viewer) and need no allocation.
         const auto str = [&scan](Field f) {

@@ -297,9 +297,10 @@ bool DataStore::Load(const QString &path, ProgressSink *progress)
         qsizetype offset = endOf(all, AC);
         scope.setTotal(count);
         m_records.reserve(m_records.size() + size_t(qMin<qsizetype>(count, all.size() / kSmallestRecord)));
+        SearchMemo memo;
         for (int i = 0; i < count; ++i) {
             auto record = std::make_unique<ApplicationRecord>();
-            const qsizetype used = record->ReadFrom(all.sliced(offset));
+            const qsizetype used = record->readFrom(all.sliced(offset), &memo);
             if (used == 0) {
                 m_error->Report(record->LastError());
                 return false;

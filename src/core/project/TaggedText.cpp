@@ -36,13 +36,16 @@ qsizetype find(QByteArrayView text, QByteArrayView tagText, qsizetype from)
     return -1;
 }
 
-QByteArrayView value(QByteArrayView text, const Tag &tag)
+QByteArrayView value(QByteArrayView text, const Tag &tag, SearchMemo *memo, int slot)
 {
-    const qsizetype open = find(text, tag.open);
+    const auto search = [&](int s, QByteArrayView tagText, qsizetype from) {
+        return memo ? memo->find(s, text, tagText, from) : find(text, tagText, from);
+    };
+    const qsizetype open = search(slot, tag.open, 0);
     if (open < 0)
         return {};
     const qsizetype start = open + tag.open.size();
-    const qsizetype close = find(text, tag.close, open - 1);
+    const qsizetype close = search(slot + 1, tag.close, open - 1);
     if (close < start)
         return {};
     return text.sliced(start, close - start);
@@ -54,8 +57,22 @@ qsizetype endOf(QByteArrayView text, const Tag &tag)
     return close < 0 ? -1 : close + tag.close.size();
 }
 
-TagScan::TagScan(QByteArrayView text, const Tag *const *tags, int count, int stopAt)
-    : m_text(text), m_tags(tags), m_scanned(text.size())
+qsizetype SearchMemo::find(int slot, QByteArrayView text, QByteArrayView tagText, qsizetype from)
+{
+    Entry &e = m_entries[slot];
+    from = qMax<qsizetype>(from, 0);
+    const char *start = text.data() + from;
+    if (e.from && e.from <= start && (!e.hit || e.hit >= start))
+        return e.hit ? e.hit - text.data() : -1;
+    const qsizetype at = tagged::find(text, tagText, from);
+    e.from = start;
+    e.hit = at < 0 ? nullptr : text.data() + at;
+    return at;
+}
+
+TagScan::TagScan(QByteArrayView text, const Tag *const *tags, int count, int stopAt,
+                 SearchMemo *memo)
+    : m_text(text), m_tags(tags), m_memo(memo), m_scanned(text.size())
 {
     Q_ASSERT(count <= kMaxTags);
     for (int k = 0; k < kMaxTags; ++k)
@@ -93,14 +110,17 @@ QByteArrayView TagScan::value(int k) const
     // A tag not seen by the scan can only occur behind the scanned part.
     const Tag &tag = *m_tags[k];
     qsizetype open = m_open[k];
+    const auto search = [this](int slot, QByteArrayView tagText, qsizetype from) {
+        return m_memo ? m_memo->find(slot, m_text, tagText, from) : find(m_text, tagText, from);
+    };
     if (open < 0)
-        open = find(m_text, tag.open, m_scanned - tag.open.size());
+        open = search(2 * k, tag.open, m_scanned - tag.open.size());
     if (open < 0)
         return {};
     const qsizetype start = open + tag.open.size();
     qsizetype close = m_close[k];
     if (close < 0)
-        close = find(m_text, tag.close, qMax(open - 1, m_scanned - tag.close.size()));
+        close = search(2 * k + 1, tag.close, qMax(open - 1, m_scanned - tag.close.size()));
     if (close < start)
         return {};
     return m_text.sliced(start, close - start);

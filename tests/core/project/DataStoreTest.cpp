@@ -464,3 +464,23 @@ TEST(DataStore, RecordListAndModifiedFlag)
     EXPECT_EQ(store.Error(), nullptr);
     EXPECT_TRUE(store.IsModified());
 }
+
+TEST(DataStore, FieldsMissingFromEveryRecordAreNotSearchedForAgainAndAgain)
+{
+    // Without the version and the picture in any record, a search for them from
+    // each record to the end of the file would make this load take minutes.
+    QByteArray bytes = header("5.04", 20000);
+    for (int i = 0; i < 20000; ++i)
+        bytes += field("AT", "T" + QByteArray::number(i)) + field("AC", "") + field("ACT", "")
+                 + field("AP", "") + field("ACP", "") + field("IM", "1") + field("AIP", "");
+    bytes += footer();
+    TempDir dir;
+    const QString path = dir.file("sparse.cdc");
+    ASSERT_TRUE(TempDir::writeBytes(path, bytes));
+    DataStore store;
+    ASSERT_TRUE(store.Load(path)) << store.ErrorText().toStdString();
+    ASSERT_EQ(store.RecordCount(), 20000);
+    EXPECT_EQ(store.Record(19999)->Title(), "T19999");
+    EXPECT_EQ(store.Record(19999)->Version(), QString());
+    EXPECT_EQ(store.Record(0)->Picture(), QString());
+}
