@@ -5,6 +5,7 @@
 #include "core/text/VersionText.h"
 
 #include <exception>
+#include <iterator>
 #include <new>
 
 namespace scribora::project {
@@ -36,33 +37,51 @@ bool ApplicationRecord::WriteTo(QByteArray &out)
     return false;
 }
 
+namespace {
+
+constexpr const Tag *kFields[] = {&AT, &AC, &ACT, &AP, &ACP, &IM, &APP, &AIP, &AIVA, &AIVAN, &AIVAP};
+constexpr int kFieldCount = int(std::size(kFields));
+enum Field { kAT, kAC, kACT, kAP, kACP, kIM, kAPP, kAIP, kAIVA, kAIVAN, kAIVAP };
+
+} // namespace
+
 qsizetype ApplicationRecord::ReadFrom(QByteArrayView text)
+{
+    return readFrom(text, nullptr);
+}
+
+qsizetype ApplicationRecord::readFrom(QByteArrayView text, SearchMemo *memo)
 {
     m_lastError.clear();
     try {
-        const auto str = [text](const Tag &tag) { return text::fromAnsi(value(text, tag)); };
-        m_version = str(VS);
-        m_title = str(AT);
-        m_category = str(AC);
-        m_description = str(ACT);
-        m_filePath = str(AP);
-        m_cdPath = str(ACP);
-        m_includeInMenu = toInt(value(text, IM)) != 0;
-        m_picture = str(APP);
-        m_iconPath = str(AIP);
-
+        m_version = text::fromAnsi(value(text, VS, memo, 2 * kFieldCount));
         // Records of older versions have no viewer fields and end with the icon path.
         const bool old = text::versionBelow(m_version, QStringLiteral("5.03"));
+        const Tag &last = old ? AIP : AIVAP;
+        // One pass over the record up to its last closing tag finds all fields.
+        const TagScan scan(text, kFields, old ? kAIP + 1 : kFieldCount, old ? kAIP : kAIVAP, memo);
+        const qsizetype end = scan.stopEnd();
+        // Empty fields are common (icon path, viewer) and need no allocation.
+        const auto str = [&scan](Field f) {
+            const QByteArrayView v = scan.value(f);
+            return v.isEmpty() ? QString() : text::fromAnsi(v);
+        };
+        m_title = str(kAT);
+        m_category = str(kAC);
+        m_description = str(kACT);
+        m_filePath = str(kAP);
+        m_cdPath = str(kACP);
+        m_includeInMenu = toInt(scan.value(kIM)) != 0;
+        m_picture = str(kAPP);
+        m_iconPath = str(kAIP);
         if (old) {
             m_installViewer = false;
             m_viewerPath.clear();
         } else {
-            m_installViewer = toInt(value(text, AIVA)) != 0;
-            m_viewerName = str(AIVAN);
-            m_viewerPath = str(AIVAP);
+            m_installViewer = toInt(scan.value(kAIVA)) != 0;
+            m_viewerName = str(kAIVAN);
+            m_viewerPath = str(kAIVAP);
         }
-        const Tag &last = old ? AIP : AIVAP;
-        const qsizetype end = endOf(text, last);
         if (end < 0)
             throw FormatError(QStringLiteral("The record has no closing %1 tag")
                                   .arg(QString::fromLatin1(last.close.trimmed())));

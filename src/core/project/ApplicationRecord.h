@@ -6,6 +6,11 @@
 
 namespace scribora::project {
 
+class DataStore;
+namespace tagged {
+class SearchMemo;
+}
+
 // One catalogue entry: a program or document that the disc menu offers.
 // Setters only store the value; the owning DataStore's Modified flag is the
 // caller's business.
@@ -51,6 +56,10 @@ public:
     qsizetype ReadFrom(QByteArrayView text);
 
 private:
+    friend class DataStore;
+    // As ReadFrom; memo carries the searches from one record of a file to the next.
+    qsizetype readFrom(QByteArrayView text, tagged::SearchMemo *memo);
+
     QString m_version = kCurrentVersion;
     QString m_title;
     QString m_category;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <iterator>
 #include <new>
 #include <numeric>
 
@@ -165,10 +166,9 @@ void DataStore::SetBuildDate(const QDateTime &value)
     m_modified = true;
 }
 
-bool DataStore::buildBytes(QByteArray &out, const std::function<void()> &step,
-                           QString &error) const
+bool DataStore::buildBytes(QByteArray &out, const std::function<bool(QByteArray &)> &flush,
+                           const std::function<void()> &step, QString &error) const
 {
-    out.reserve(out.size() + qsizetype(m_records.size()) * 512 + 256);
     append(out, VS, text::toAnsi(kCurrentVersion));
     appendFlag(out, BR, m_brFlag);
     appendFlag(out, HS, m_hasCategories);
@@ -181,6 +181,8 @@ bool DataStore::buildBytes(QByteArray &out, const std::function<void()> &step,
             return false;
         }
         step();
+        if (!flush(out))
+            return false;
     }
     append(out, ICF, text::toAnsi(m_iconFile));
     appendFlag(out, RS, m_rarSupport);
@@ -192,7 +194,8 @@ QByteArray DataStore::ToBytes() const
 {
     QByteArray out;
     QString error;
-    return buildBytes(out, [] {}, error) ? out : QByteArray();
+    const auto keep = [](QByteArray &) { return true; };
+    return buildBytes(out, keep, [] {}, error) ? out : QByteArray();
 }
 
 bool DataStore::Save(const QString &path, ProgressSink *progress)
@@ -212,16 +215,26 @@ bool DataStore::Save(const QString &path, ProgressSink *progress)
             return false;
         }
 
+        // The text goes to the temporary file in pieces of about a megabyte: a
+        // large catalogue then needs no second copy of itself in memory.
+        constexpr qsizetype kPiece = 1 << 20;
         QByteArray out;
+        out.reserve(kPiece + 64 * 1024);
         QString error;
+        const auto write = [&file, &error](QByteArray &bytes) {
+            if (file.write(bytes) != bytes.size()) {
+                error = file.errorString();
+                return false;
+            }
+            bytes.resize(0);
+            return true;
+        };
+        const auto flushFull = [&write](QByteArray &bytes) {
+            return bytes.size() < kPiece || write(bytes);
+        };
         scope.setTotal(qsizetype(m_records.size()));
-        if (!buildBytes(out, [&scope] { scope.step(); }, error)) {
+        if (!buildBytes(out, flushFull, [&scope] { scope.step(); }, error) || !write(out)) {
             m_error->Report(error);
-            return false;
-        }
-
-        if (file.write(out) != out.size()) {
-            m_error->Report(file.errorString());
             file.cancelWriting();
             return false;
         }
@@ -266,11 +279,13 @@ bool DataStore::Load(const QString &path, ProgressSink *progress)
         // The store's own fields are searched in the whole file; the header
         // comes first, so its tags are found before any record's.
         const QByteArrayView all(bytes);
-        m_version = text::fromAnsi(value(all, VS));
-        m_brFlag = toInt(value(all, BR)) != 0;
-        m_hasCategories = toInt(value(all, HS)) != 0;
-        m_zipSupport = toInt(value(all, ZS)) != 0;
-        const QByteArrayView countText = value(all, AC);
+        static constexpr const Tag *kStoreTags[] = {&VS, &BR, &HS, &ZS, &AC, &ICF, &RS, &BD};
+        const TagScan store(all, kStoreTags, int(std::size(kStoreTags)));
+        m_version = text::fromAnsi(store.value(0));
+        m_brFlag = toInt(store.value(1)) != 0;
+        m_hasCategories = toInt(store.value(2)) != 0;
+        m_zipSupport = toInt(store.value(3)) != 0;
+        const QByteArrayView countText = store.value(4);
         const int count = toInt(countText);
         if (count < 0)
             throw FormatError(QStringLiteral("'%1' is not a valid record count")
@@ -282,9 +297,10 @@ bool DataStore::Load(const QString &path, ProgressSink *progress)
         qsizetype offset = endOf(all, AC);
         scope.setTotal(count);
         m_records.reserve(m_records.size() + size_t(qMin<qsizetype>(count, all.size() / kSmallestRecord)));
+        SearchMemo memo;
         for (int i = 0; i < count; ++i) {
             auto record = std::make_unique<ApplicationRecord>();
-            const qsizetype used = record->ReadFrom(all.sliced(offset));
+            const qsizetype used = record->readFrom(all.sliced(offset), &memo);
             if (used == 0) {
                 m_error->Report(record->LastError());
                 return false;
@@ -295,11 +311,11 @@ bool DataStore::Load(const QString &path, ProgressSink *progress)
         }
 
         if (!text::versionBelow(m_version, QStringLiteral("4")))
-            m_iconFile = text::fromAnsi(value(all, ICF));
+            m_iconFile = text::fromAnsi(store.value(5));
         if (!text::versionBelow(m_version, QStringLiteral("4.01")))
-            m_rarSupport = toInt(value(all, RS)) != 0;
+            m_rarSupport = toInt(store.value(6)) != 0;
         if (!text::versionBelow(m_version, QStringLiteral("5.04")))
-            m_buildDate = text::fromInternetDate(text::fromAnsi(value(all, BD)));
+            m_buildDate = text::fromInternetDate(text::fromAnsi(store.value(7)));
         m_modified = false;
         return true;
     } catch (const std::exception &e) {

@@ -33,8 +33,8 @@ public:
     // Modified is unchanged. progress, when given, moves once per record.
     bool Load(const QString &path, ProgressSink *progress = nullptr);
     // Replaces the file at path with this store's contents. The new file is
-    // written beside the old one and renamed over it, so a failed save leaves
-    // the old file as it was.
+    // written beside the old one and renamed over it only when complete, so a
+    // failed save leaves the old file as it was. Modified becomes false.
     bool Save(const QString &path, ProgressSink *progress = nullptr);
     // The file's bytes as Save writes them; empty if a record cannot be written.
     QByteArray ToBytes() const;
@@ -84,9 +84,11 @@ public:
     QString ErrorText() const { return m_error ? m_error->Text() : QString(); }
 
 private:
-    // Builds the file's bytes, calling step after each record; false with the
-    // failing record's LastError in error.
-    bool buildBytes(QByteArray &out, const std::function<void()> &step, QString &error) const;
+    // Appends the file's bytes to out, calling step and then flush (which may
+    // take the bytes away) after each record. False when a record cannot be
+    // written (error holds why) or flush fails (flush sets error).
+    bool buildBytes(QByteArray &out, const std::function<bool(QByteArray &)> &flush,
+                    const std::function<void()> &step, QString &error) const;
 
     QString m_version = kCurrentVersion;
     bool m_brFlag = false;

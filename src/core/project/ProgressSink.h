@@ -15,7 +15,7 @@ public:
     // total is 0 while it is not yet known; setTotal() gives it later.
     virtual void begin(const QString &caption, qsizetype total) = 0;
     virtual void setTotal(qsizetype total) = 0;
-    // One more item done.
+    // One more item done; the GUI lets its windows repaint here.
     virtual void step() = 0;
     virtual void end() = 0;
 };

@@ -10,6 +10,8 @@
 // CR LF. Nothing is escaped. Internal to the data store reader and writer.
 namespace scribora::project::tagged {
 
+class SearchMemo;
+
 struct Tag
 {
     QByteArrayView open;  // "VS\r\n"
@@ -59,16 +61,71 @@ inline void appendFlag(QByteArray &out, const Tag &tag, bool value)
     append(out, tag, value ? QByteArrayView("1") : QByteArrayView("0"));
 }
 
+// First position at or after from where tagText (which ends with CR LF) occurs,
+// or -1. Finds the CR LFs with memchr, which beats a general substring search
+// on this text.
+qsizetype find(QByteArrayView text, QByteArrayView tagText, qsizetype from = 0);
+
+// Position just behind the first closing tag in text, or -1.
+qsizetype endOf(QByteArrayView text, const Tag &tag);
+
 // The text between the end of the first opening tag and the start of the first
 // closing tag, both counted from the start of text; empty when either is
 // missing or the closing tag comes first. Every closing tag contains its
 // opening tag one byte in, so the closing tag cannot occur before the opening
 // tag's position minus one, and searching from there is enough: the cost stays
 // proportional to the distance of the field from the start.
-QByteArrayView value(QByteArrayView text, const Tag &tag);
+// memo, when given, takes slots slot and slot + 1.
+QByteArrayView value(QByteArrayView text, const Tag &tag, SearchMemo *memo = nullptr, int slot = 0);
 
-// Position just behind the first closing tag in text, or -1.
-qsizetype endOf(QByteArrayView text, const Tag &tag);
+// Remembers, per tag, where its next occurrence after some point of one buffer
+// is, so that a tag missing from many records of a file is not searched for to
+// the end of the file again and again. Slot k belongs to one tag throughout.
+class SearchMemo
+{
+public:
+    static constexpr int kSlots = 32;
+
+    // As find(text, tagText, from), where text always ends where the buffer ends.
+    qsizetype find(int slot, QByteArrayView text, QByteArrayView tagText, qsizetype from);
+
+private:
+    struct Entry
+    {
+        const char *from = nullptr;
+        const char *hit = nullptr; // null: none from `from` to the end
+    };
+    Entry m_entries[kSlots];
+};
+
+// The first occurrences of several tags, found in one pass over the CR LFs of
+// text (every tag ends with one); the same positions as searching each tag from
+// the start of text, at a fraction of the cost.
+class TagScan
+{
+public:
+    static constexpr int kMaxTags = 12;
+
+    // Scans text for tags[0..count). With stopAt >= 0 the scan ends right
+    // behind the first closing tag of tags[stopAt].
+    // memo, when given, takes slots 2k and 2k + 1 for tags[k].
+    TagScan(QByteArrayView text, const Tag *const *tags, int count, int stopAt = -1,
+            SearchMemo *memo = nullptr);
+
+    // Just behind the first closing tag of tags[stopAt], or -1.
+    qsizetype stopEnd() const { return m_stopEnd; }
+    // As tagged::value(text, *tags[k]).
+    QByteArrayView value(int k) const;
+
+private:
+    QByteArrayView m_text;
+    const Tag *const *m_tags;
+    SearchMemo *m_memo;
+    qsizetype m_scanned; // every tag ending before this was seen
+    qsizetype m_stopEnd = -1;
+    qsizetype m_open[kMaxTags];
+    qsizetype m_close[kMaxTags];
+};
 
 // A decimal integer with an optional sign, as the writer produces them.
 // Anything else throws FormatError.

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 using scribora::project::ApplicationRecord;
@@ -390,6 +392,25 @@ TEST(DataStore, FailedSaveLeavesTheOldFileAlone)
     EXPECT_EQ(store.ErrorText(), "Unable to create the new File List File\r\n");
 }
 
+TEST(DataStore, FailedSaveInAReadOnlyFolderLeavesTheOldFileAlone)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "a privileged user may write in a read-only folder";
+    TempDir dir;
+    const QString folder = dir.file("locked");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + "/p.cdc";
+    const QByteArray oldBytes = header("5.04", 0) + footer();
+    ASSERT_TRUE(TempDir::writeBytes(path, oldBytes));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    DataStore store;
+    store.AddRecord({}, {}, QStringLiteral("New"), {}, {}, true, {}, false, {}, {});
+    EXPECT_FALSE(store.Save(path));
+    EXPECT_FALSE(store.ErrorText().isEmpty());
+    EXPECT_EQ(TempDir::readBytes(path), oldBytes);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
 TEST(DataStore, SortsByLowerCasedTitleBytes)
 {
     DataStore store;
@@ -442,4 +463,24 @@ TEST(DataStore, RecordListAndModifiedFlag)
     EXPECT_EQ(store.RecordCount(), 0);
     EXPECT_EQ(store.Error(), nullptr);
     EXPECT_TRUE(store.IsModified());
+}
+
+TEST(DataStore, FieldsMissingFromEveryRecordAreNotSearchedForAgainAndAgain)
+{
+    // Without the version and the picture in any record, a search for them from
+    // each record to the end of the file would make this load take minutes.
+    QByteArray bytes = header("5.04", 20000);
+    for (int i = 0; i < 20000; ++i)
+        bytes += field("AT", "T" + QByteArray::number(i)) + field("AC", "") + field("ACT", "")
+                 + field("AP", "") + field("ACP", "") + field("IM", "1") + field("AIP", "");
+    bytes += footer();
+    TempDir dir;
+    const QString path = dir.file("sparse.cdc");
+    ASSERT_TRUE(TempDir::writeBytes(path, bytes));
+    DataStore store;
+    ASSERT_TRUE(store.Load(path)) << store.ErrorText().toStdString();
+    ASSERT_EQ(store.RecordCount(), 20000);
+    EXPECT_EQ(store.Record(19999)->Title(), "T19999");
+    EXPECT_EQ(store.Record(19999)->Version(), QString());
+    EXPECT_EQ(store.Record(0)->Picture(), QString());
 }
