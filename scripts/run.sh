@@ -5,7 +5,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SCRIBORA_BUILD_DIR:-$root/build}
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
-sample="$root/examples/Sample/Sample.cdprj"
+# Work on a copy of the sample project, with its paths made to point at the copy.
+sampledir="$build/Sample"
+if [ ! -f "$sampledir/Sample.cdprj" ]; then
+  mkdir -p "$sampledir"
+  cp -r "$root/examples/Sample/." "$sampledir/"
+  rm -f "$sampledir/README.md"
+  for f in "$sampledir/Sample.cdprj" "$sampledir/Sample.cdc"; do
+    sed -i "s|@SAMPLE@|$sampledir|g" "$f"
+  done
+fi
+sample="$sampledir/Sample.cdprj"
 if [ -x "$build/bin/scribora" ]; then
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display here: starting Scribora under Xvfb (or try: $build/bin/scribora-cli show $sample)"
