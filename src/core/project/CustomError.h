@@ -9,6 +9,10 @@ namespace scribora::project {
 class CustomError
 {
 public:
+    // Replaces the text with the message and a CR LF; earlier reports are not kept.
+    void Report(const QString &message) { m_text = message + QStringLiteral("\r\n"); }
+    const QString &Text() const { return m_text; }
+
     void clear() { m_text.clear(); }
     void set(const QString &text) { m_text = text; }
     const QString &text() const { return m_text; }
