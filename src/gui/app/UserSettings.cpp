@@ -1,6 +1,6 @@
 #include "gui/app/UserSettings.h"
 
-#include <QSettings>
+#include "core/project/EditorSettings.h"
 
 namespace scribora::gui {
 
@@ -20,99 +20,90 @@ void UserSettingsValues::addRecentProject(const QString &path)
 
 namespace {
 
-// The user's settings file (registry on Windows), with the value names and types
-// of the program's key.
-class QSettingsUserSettings : public UserSettings
+const QString kBarKey = QStringLiteral("ToolBars");
+const QString kBarValue = QStringLiteral("Layout");
+
+// The editor settings in the per-user store, and the bar layout in its
+// "ToolBars" sub-key.
+class EditorUserSettings : public UserSettings
 {
 public:
-    explicit QSettingsUserSettings(QString appPath) : m_appPath(std::move(appPath)) {}
+    EditorUserSettings(QString appPath, std::shared_ptr<project::SettingsStore> store)
+        : m_appPath(std::move(appPath)), m_store(std::move(store))
+    {
+    }
 
     bool load(UserSettingsValues &v) override
     {
-        v = UserSettingsValues();
-        v.defaultProjectPath = m_appPath;
-        QSettings s = settings();
-        if (!s.contains(QStringLiteral("Left")))
-            return false;
-        bool ok = true;
-        auto integer = [&](const char *name, int &out) {
-            bool good = false;
-            const int n = s.value(QLatin1String(name)).toInt(&good);
-            if (good)
-                out = n;
-            ok = ok && good;
-        };
-        integer("Left", v.left);
-        integer("Top", v.top);
-        integer("Width", v.width);
-        integer("Height", v.height);
-        if (!ok)
-            return false;
-        v.maximized = s.value(QStringLiteral("Maximized")).toBool();
-        const QString dir = s.value(QStringLiteral("DefaultProjectPath")).toString();
-        if (!dir.isEmpty())
-            v.defaultProjectPath = dir;
-        for (int i = 0; i < 5; ++i) {
-            const QString entry = s.value(QStringLiteral("RecentFile%1").arg(i)).toString();
-            if (!entry.isEmpty())
-                v.recentProjects << entry;
-        }
-        const QString language = s.value(QStringLiteral("DefaultLanguage")).toString();
-        if (!language.isEmpty())
-            v.defaultLanguage = language;
-        v.lockToolbars = s.value(QStringLiteral("LockToolbars"), false).toBool();
-        v.showNewProject = s.value(QStringLiteral("ShowNewProject"), true).toBool();
-        return true;
+        project::EditorSettings s(m_appPath, store());
+        const bool ok = s.Load();
+        v.left = s.Left();
+        v.top = s.Top();
+        v.width = s.Width();
+        v.height = s.Height();
+        v.maximized = s.Maximized();
+        v.defaultProjectPath = s.DefaultProjectPath();
+        v.recentProjects = s.recentProjects();
+        v.showNewProject = s.ShowNewProject();
+        v.defaultLanguage = s.DefaultLanguage();
+        v.lockToolbars = s.LockToolbars();
+        return ok;
     }
 
     bool save(const UserSettingsValues &v) override
     {
-        QSettings s = settings();
-        s.setValue(QStringLiteral("Left"), v.left);
-        s.setValue(QStringLiteral("Top"), v.top);
-        s.setValue(QStringLiteral("Width"), v.width);
-        s.setValue(QStringLiteral("Height"), v.height);
-        s.setValue(QStringLiteral("Maximized"), v.maximized ? 1 : 0);
-        s.setValue(QStringLiteral("DefaultProjectPath"), v.defaultProjectPath);
-        for (int i = 0; i < v.recentProjects.size(); ++i)
-            s.setValue(QStringLiteral("RecentFile%1").arg(i), v.recentProjects.at(i));
-        s.setValue(QStringLiteral("ShowNewProject"), v.showNewProject ? 1 : 0);
-        s.setValue(QStringLiteral("DefaultLanguage"), v.defaultLanguage);
-        s.setValue(QStringLiteral("LockToolbars"), v.lockToolbars ? 1 : 0);
-        s.sync();
-        return s.status() == QSettings::NoError;
+        project::EditorSettings s(m_appPath, store());
+        s.Load(); // keeps what this program does not know about
+        s.setLeft(v.left);
+        s.setTop(v.top);
+        s.setWidth(v.width);
+        s.setHeight(v.height);
+        s.setMaximized(v.maximized);
+        s.setDefaultProjectPath(v.defaultProjectPath);
+        for (auto it = v.recentProjects.crbegin(); it != v.recentProjects.crend(); ++it)
+            s.AddRecentProject(*it);
+        s.setShowNewProject(v.showNewProject);
+        s.setDefaultLanguage(v.defaultLanguage);
+        s.setLockToolbars(v.lockToolbars);
+        return s.Save();
     }
 
     QByteArray loadBarState() override
     {
-        return settings().value(QStringLiteral("ToolBars/State")).toByteArray();
+        const project::SettingsValue value = store()->value(kBarKey, kBarValue);
+        if (const auto *bytes = std::get_if<QByteArray>(&value))
+            return *bytes;
+        return {};
     }
+
     void saveBarState(const QByteArray &state) override
     {
-        QSettings s = settings();
-        s.setValue(QStringLiteral("ToolBars/State"), state);
+        auto s = store();
+        if (s->setValue(kBarKey, kBarValue, state))
+            s->flush();
     }
 
 private:
-    static QSettings settings()
+    std::shared_ptr<project::SettingsStore> store() const
     {
-#ifdef Q_OS_WIN
-        return QSettings(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Velvane\\Scribora\\50"),
-                         QSettings::NativeFormat);
-#else
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velvane"),
-                         QStringLiteral("Scribora"));
-#endif
+        return m_store ? m_store : project::userSettingsStore();
     }
 
     QString m_appPath;
+    std::shared_ptr<project::SettingsStore> m_store;
 };
 
 } // namespace
 
+std::shared_ptr<UserSettings> editorUserSettings(const QString &appPath,
+                                                 std::shared_ptr<project::SettingsStore> store)
+{
+    return std::make_shared<EditorUserSettings>(appPath, std::move(store));
+}
+
 std::shared_ptr<UserSettings> platformUserSettings(const QString &appPath)
 {
-    return std::make_shared<QSettingsUserSettings>(appPath);
+    return editorUserSettings(appPath, nullptr);
 }
 
 } // namespace scribora::gui

@@ -6,6 +6,10 @@
 
 #include <memory>
 
+namespace scribora::project {
+class SettingsStore;
+} // namespace scribora::project
+
 namespace scribora::gui {
 
 // The per-user values the main window reads and writes: window geometry, the
@@ -38,7 +42,10 @@ public:
     virtual void saveBarState(const QByteArray &state) = 0;
 };
 
-// The platform's per-user store.
+// The editor settings (and the bar layout) in store; nullptr: the user's store
+// of this platform, opened afresh for each use.
+std::shared_ptr<UserSettings> editorUserSettings(const QString &appPath,
+                                                 std::shared_ptr<project::SettingsStore> store);
 std::shared_ptr<UserSettings> platformUserSettings(const QString &appPath);
 
 } // namespace scribora::gui
