@@ -355,6 +355,7 @@ void TfrmMain::buildExplorer()
     tvProjectExplorer->setIndentation(19);
     tvProjectExplorer->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvProjectExplorer->setItemsExpandable(false);
+    tvProjectExplorer->setRootIsDecorated(false);
     tvProjectExplorer->setExpandsOnDoubleClick(false);
     auto *root = new QTreeWidgetItem(tvProjectExplorer, {QStringLiteral("Menu Name")});
     for (const char *caption : {"Appearance", "Categories", "File Types", "Search Folder", "File List", "Menu Designer"})
@@ -664,7 +665,13 @@ bool TfrmMain::toolBarsLocked() const { return mnuPopUpLock->isChecked(); }
 void TfrmMain::ShowHelpContents()
 {
     m_helpRequested = true;
-    // The application's help event: opens the help file through the desktop.
+    AppHelp();
+}
+
+void TfrmMain::AppHelp()
+{
+    // Only help asked for through ShowHelpContents opens the file; context help
+    // of a single control does nothing.
     if (!m_helpRequested)
         return;
     m_helpRequested = false;
@@ -711,6 +718,9 @@ void TfrmMain::showEvent(QShowEvent *event)
     if (!m_shown && !event->spontaneous()) {
         m_shown = true;
         FormShow();
+        // Without a window manager no activation may ever come; the first
+        // activation's work runs once the window is up either way.
+        QMetaObject::invokeMethod(this, &TfrmMain::FormActivate, Qt::QueuedConnection);
     }
 }
 

@@ -55,6 +55,7 @@ public:
     void ShowProjectNameInExplorer();
     void SelectFileListNode(QObject *sender = nullptr);
     void ShowHelpContents();
+    void AppHelp();
     void UpdateRecentProjectsMenu(const UserSettingsValues &settings);
 
     void ShowProjectPage();
