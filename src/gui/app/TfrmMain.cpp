@@ -277,7 +277,7 @@ void TfrmMain::buildToolBars()
     ControlBar = new QToolBar(QStringLiteral("Controls"), this);
     ControlBar->setObjectName(QStringLiteral("ControlBar"));
     ControlBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    ControlBar->setIconSize(QSize(24, 24));
+    ControlBar->setIconSize(QSize(20, 20));
     struct Item { const char *name, *caption, *hint; int glyph; };
     const Item items[] = {
         {"ctlLabel", "Label", "Label", 0},
@@ -392,6 +392,7 @@ TfrmMain::TfrmMain(Options options, QWidget *parent)
     auto *hideLayout = new QVBoxLayout(pnlHide);
     hideLayout->setContentsMargins(0, 0, 0, 0);
     pnlHide->hide();
+    pageLayout->addWidget(pnlHide);
     setCentralWidget(pageArea);
 
     m_status = new QLabel(this);
@@ -623,6 +624,8 @@ void TfrmMain::setControlBarShown(bool shown)
 void TfrmMain::setPropertiesShown(bool shown)
 {
     tbObjProperties->setVisible(shown);
+    if (shown)
+        resizeDocks({ProjectExplorer, tbObjProperties}, {height() / 3, height() / 2}, Qt::Vertical);
     mnuDesign->setChecked(shown);
     mnuPopUpDesign->setChecked(shown);
 }
