@@ -351,21 +351,23 @@ bool ProjectConfig::Save(const QString &path)
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        m_errors.set(QStringLiteral("Unable to create the new Project File"));
+        m_errors.Report(QStringLiteral("Unable to create the new Project File"));
         return false;
     }
     if (file.write(bytes) != bytes.size()) {
-        m_errors.set(file.errorString());
+        m_errors.Report(file.errorString());
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        if (file.error() == QFileDevice::RenameError && QFileInfo::exists(path))
-            m_errors.set(QStringLiteral("Unable to remove the old Project File"));
-        else if (file.error() == QFileDevice::RenameError || file.error() == QFileDevice::OpenError)
-            m_errors.set(QStringLiteral("Unable to create the new Project File"));
+        // The new text is complete in the temporary; what failed is putting it in
+        // place of the old file, unless the last bytes could not be written.
+        if (file.error() == QFileDevice::WriteError)
+            m_errors.Report(file.errorString());
+        else if (QFileInfo::exists(path))
+            m_errors.Report(QStringLiteral("Unable to remove the old Project File"));
         else
-            m_errors.set(file.errorString());
+            m_errors.Report(QStringLiteral("Unable to create the new Project File"));
         return false;
     }
     m_dirty = false;
@@ -380,16 +382,16 @@ bool ProjectConfig::Load(const QString &path)
 
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        m_errors.set(QStringLiteral("Unable to open Project file."));
+        m_errors.Report(QStringLiteral("Unable to open Project file."));
         return false;
     }
     if (file.size() < 0) {
-        m_errors.set(QStringLiteral("Unable to deturmine Project file length."));
+        m_errors.Report(QStringLiteral("Unable to deturmine Project file length."));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        m_errors.set(file.errorString());
+        m_errors.Report(file.errorString());
         return false;
     }
     file.close();
@@ -397,7 +399,7 @@ bool ProjectConfig::Load(const QString &path)
     try {
         return parse(text::fromAnsi(bytes), path);
     } catch (const ReadFailure &failure) {
-        m_errors.set(failure.message);
+        m_errors.Report(failure.message);
         return false;
     }
 }

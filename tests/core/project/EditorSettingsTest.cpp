@@ -2,6 +2,7 @@
 #include "core/project/FileSettingsStore.h"
 #include "core/project/MemorySettingsStore.h"
 
+#include "QStringPrinter.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -218,4 +219,27 @@ TEST(EditorSettings, OverrideReplacesTheUserStore)
     overrideUserSettingsStore(nullptr);
     EXPECT_EQ(store->value(QString(), QStringLiteral("Left")), SettingsValue(qint32(77)));
     EXPECT_NE(userSettingsStore(), store);
+}
+
+TEST(EditorSettings, UnreadableFileActsAsNoKeyAndSaveRepairsIt)
+{
+    TempDir dir;
+    const QString file = dir.file(QStringLiteral("50.json"));
+    ASSERT_TRUE(TempDir::writeBytes(file, "{ not json"));
+    EditorSettings s(QString(), std::make_shared<FileSettingsStore>(file));
+    EXPECT_FALSE(s.Load());
+    EXPECT_EQ(s.Width(), 705);
+    ASSERT_TRUE(s.Save());
+    EXPECT_TRUE(EditorSettings(QString(), std::make_shared<FileSettingsStore>(file)).Load());
+}
+
+TEST(EditorSettings, SaveReportsAStoreThatCannotBeWritten)
+{
+    TempDir dir;
+    // A file stands where the store's folder would have to be.
+    const QString blocker = dir.file(QStringLiteral("blocker"));
+    ASSERT_TRUE(TempDir::writeBytes(blocker, "x"));
+    EditorSettings s(QString(), std::make_shared<FileSettingsStore>(blocker + QStringLiteral("/50.json")));
+    EXPECT_FALSE(s.Save());
+    EXPECT_EQ(TempDir::readBytes(blocker), QByteArray("x"));
 }

@@ -1,5 +1,6 @@
 #include "core/project/ProjectConfig.h"
 
+#include "QStringPrinter.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -76,6 +77,21 @@ TEST(ProjectConfig, DefaultConfigurationSavesByteExact)
     EXPECT_FALSE(config.IsDirty());
     EXPECT_TRUE(config.errors().isEmpty());
     EXPECT_EQ(TempDir::readBytes(dir.file(QStringLiteral("Sampler.cdprj"))), DefaultSampler);
+}
+
+TEST(ProjectConfig, SampleProjectResavesUnchanged)
+{
+    TempDir dir;
+    const QByteArray sample =
+        TempDir::readBytes(QStringLiteral(SCRIBORA_SOURCE_DIR "/examples/Sample/Sample.cdprj"));
+    ASSERT_FALSE(sample.isEmpty());
+    const QString path = dir.file(QStringLiteral("Sample.cdprj"));
+    ASSERT_TRUE(TempDir::writeBytes(path, sample));
+    ProjectConfig config;
+    ASSERT_TRUE(config.Load(path));
+    EXPECT_FALSE(config.IsDirty());
+    ASSERT_TRUE(config.Save(path));
+    EXPECT_EQ(TempDir::readBytes(path), sample);
 }
 
 TEST(ProjectConfig, RoundTripKeepsEveryValue)
@@ -232,6 +248,17 @@ TEST(ProjectConfig, ReadingRules)
     EXPECT_FALSE(b.IsDirty());
     EXPECT_EQ(b.name(), QStringLiteral("Unix"));
     EXPECT_EQ(b.fileTypes(), (QStringList{QStringLiteral("exe"), QStringLiteral("zip")}));
+
+    // Blanks are written as they are and dropped when read back.
+    ProjectConfig c;
+    c.setName(QStringLiteral("  Pad "));
+    c.setMenuType(QStringLiteral(" List"));
+    ASSERT_TRUE(c.Save(path));
+    EXPECT_TRUE(TempDir::readBytes(path).contains("[Name]\r\n  Pad \r\n"));
+    ProjectConfig d;
+    ASSERT_TRUE(d.Load(path));
+    EXPECT_EQ(d.name(), QStringLiteral("Pad"));
+    EXPECT_EQ(d.menuType(), QStringLiteral("List"));
 }
 
 TEST(ProjectConfig, LoadFailures)
@@ -242,7 +269,7 @@ TEST(ProjectConfig, LoadFailures)
     EXPECT_TRUE(config.errors().isEmpty());
 
     EXPECT_FALSE(config.Load(dir.file(QStringLiteral("missing.cdprj"))));
-    EXPECT_EQ(config.errors().text(), QStringLiteral("Unable to open Project file."));
+    EXPECT_EQ(config.errors().Text(), QStringLiteral("Unable to open Project file.\r\n"));
 
     // A bad number fails the load; what was read before it stays.
     const QString path = dir.file(QStringLiteral("Bad.cdprj"));
@@ -296,7 +323,11 @@ TEST(ProjectConfig, FailedSaveLeavesTheOldFileAsItWas)
     config.setFolder(folderOf(dir));
     EXPECT_FALSE(config.Save(path));
     EXPECT_TRUE(config.IsDirty());
-    EXPECT_FALSE(config.errors().isEmpty());
+    // Where the temporary is made at commit, it is the old file that cannot be
+    // replaced; elsewhere the new file cannot be created.
+    EXPECT_TRUE(config.errors().Text() == QStringLiteral("Unable to remove the old Project File\r\n")
+                || config.errors().Text() == QStringLiteral("Unable to create the new Project File\r\n"))
+        << config.errors().text().toStdString();
     EXPECT_EQ(TempDir::readBytes(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
@@ -304,5 +335,6 @@ TEST(ProjectConfig, FailedSaveLeavesTheOldFileAsItWas)
     const QString folderTarget = dir.file(QStringLiteral("Folder.cdprj"));
     ASSERT_TRUE(QDir().mkdir(folderTarget));
     EXPECT_FALSE(config.Save(folderTarget));
+    EXPECT_FALSE(config.errors().isEmpty());
     EXPECT_TRUE(QFileInfo(folderTarget).isDir());
 }
