@@ -119,6 +119,13 @@ public:
     // Files dropped on the window (the first one counts).
     void WMDropFiles(const QStringList &files);
 
+    // Steps the project commands share; New Project uses them too.
+    void leaveDesigner();       // closes the design surface (it writes its working copy)
+    void saveQuestion();        // asks to save when something changed; Yes saves
+    void closeAllPages();       // in the order that lets each page commit its edits
+    void freshProjectObjects(); // a new empty document; only after closeAllPages
+    void showOpenedProject();   // root caption, commands, File List page
+
     // Lifecycle commands.
     void mnuNewProjectClick();
     void mnuOpenProjectClick();
@@ -179,14 +186,8 @@ private:
     void tvProjectExplorerChange(QTreeWidgetItem *node);
     void showPage(ExplorerPage page);
     void closePage(ExplorerPage page);
-    void closeAllPages();
     void rebuildSelectedPage();
 
-    // Lifecycle steps shared by the commands.
-    void leaveDesigner();
-    void saveQuestion();
-    void freshProjectObjects();
-    void showOpenedProject();
     void checkDesignFiles(const QString &folder);
     bool loadProject(const QString &projectFile);
     void openProject(const QString &base, bool checkDesign);
