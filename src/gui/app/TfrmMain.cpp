@@ -6,6 +6,8 @@
 #include "gui/app/Shell.h"
 #include "gui/dialogs/FileAssociation.h"
 #include "gui/dialogs/TfrmSplashScreen.h"
+#include "gui/online/TfrmUpdates.h"
+#include "gui/online/WebLinks.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -158,9 +160,9 @@ void TfrmMain::buildMenus()
     // Tools
     QMenu *tools = bar->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    mnuVelvaneCheckForUpdates = makeAction(QStringLiteral("mnuVelvaneCheckForUpdates"),
-                                           QStringLiteral("&Check for Updates..."),
-                                           QStringLiteral("Check for an update to this software"));
+    mnuVelvaneCheckForUpdates = makeAction(QLatin1String(checkForUpdatesObjectName),
+                                           QLatin1String(checkForUpdatesCaption),
+                                           QLatin1String(checkForUpdatesHint));
     mnuQuillonsExport = makeAction(QStringLiteral("mnuQuillonsExport"),
                                    QStringLiteral("&Export To QUILLON Archive..."), QString());
     mnuSettings = makeAction(QStringLiteral("mnuSettings"), QStringLiteral("&Settings..."), QString());
@@ -189,34 +191,33 @@ void TfrmMain::buildMenus()
     mnuContents->setShortcutContext(Qt::ApplicationShortcut);
     help->addAction(mnuContents);
     help->addSeparator();
-    QMenu *web = help->addMenu(QStringLiteral("&Velvane Web"));
-    web->menuAction()->setObjectName(QStringLiteral("menuSubVelvaneWeb"));
-    mnuVelvaneNews = makeAction(QStringLiteral("mnuVelvaneNews"), QStringLiteral("&News"), QStringLiteral("Latest News"));
-    mnuVelvaneSoftware = makeAction(QStringLiteral("mnuVelvaneSoftware"), QStringLiteral("&Software"),
-                                    QStringLiteral("Software Information"));
-    mnuVelvaneForums = makeAction(QStringLiteral("mnuVelvaneForums"), QStringLiteral("&Forums"),
-                                  QStringLiteral("Velvane Forums"));
-    mnuVelvaneSupportOnLine = makeAction(QStringLiteral("mnuVelvaneSupportOnLine"),
-                                         QStringLiteral("Support &On Line"), QStringLiteral("Technical Support"));
-    mnuVelvaneHomepage = makeAction(QStringLiteral("mnuVelvaneHomepage"), QStringLiteral("Velvane &Homepage"), QString());
-    web->addAction(mnuVelvaneNews);
-    web->addAction(mnuVelvaneSoftware);
-    web->addSeparator();
-    web->addAction(mnuVelvaneForums);
-    web->addSeparator();
-    web->addAction(mnuVelvaneSupportOnLine);
-    web->addSeparator();
-    web->addAction(mnuVelvaneHomepage);
+    // The web pages' items and texts come from the online services, which own them.
+    QMenu *web = help->addMenu(QLatin1String(webSubmenuCaption));
+    web->menuAction()->setObjectName(QLatin1String(webSubmenuObjectName));
+    for (const WebLinkItem &item : webLinkItems()) {
+        QAction *action = makeAction(QLatin1String(item.objectName), QLatin1String(item.caption),
+                                     QLatin1String(item.hint));
+        if (item.separatorBefore)
+            web->addSeparator();
+        web->addAction(action);
+        void (TfrmMain::*handler)() = nullptr;
+        switch (item.link) {
+        case WebLink::News: mnuVelvaneNews = action; handler = &TfrmMain::mnuVelvaneNewsClick; break;
+        case WebLink::Software: mnuVelvaneSoftware = action; handler = &TfrmMain::mnuVelvaneSoftwareClick; break;
+        case WebLink::Forums: mnuVelvaneForums = action; handler = &TfrmMain::mnuVelvaneForumsClick; break;
+        case WebLink::SupportOnLine:
+            mnuVelvaneSupportOnLine = action;
+            handler = &TfrmMain::mnuVelvaneSupportOnLineClick;
+            break;
+        case WebLink::Homepage: mnuVelvaneHomepage = action; handler = &TfrmMain::mnuVelvaneHomepageClick; break;
+        }
+        connect(action, &QAction::triggered, this, handler);
+    }
     help->addSeparator();
     mnuAboutCDScribora = makeAction(QStringLiteral("mnuAboutCDScribora"), QStringLiteral("&About Scribora..."),
                                     QStringLiteral("Display program information, version number and copyright"));
     help->addAction(mnuAboutCDScribora);
     connect(mnuContents, &QAction::triggered, this, &TfrmMain::ShowHelpContents);
-    connect(mnuVelvaneNews, &QAction::triggered, this, &TfrmMain::mnuVelvaneNewsClick);
-    connect(mnuVelvaneSoftware, &QAction::triggered, this, &TfrmMain::mnuVelvaneSoftwareClick);
-    connect(mnuVelvaneForums, &QAction::triggered, this, &TfrmMain::mnuVelvaneForumsClick);
-    connect(mnuVelvaneSupportOnLine, &QAction::triggered, this, &TfrmMain::mnuVelvaneSupportOnLineClick);
-    connect(mnuVelvaneHomepage, &QAction::triggered, this, &TfrmMain::mnuVelvaneHomepageClick);
     connect(mnuAboutCDScribora, &QAction::triggered, this, &TfrmMain::mnuAboutCDScriboraClick);
 
     // The docks' pop-up menu.
@@ -772,11 +773,11 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 void TfrmMain::mnuNewProjectClick() { runCommand(QStringLiteral("NewProject")); }
 void TfrmMain::mnuBuildProjectClick() { runCommand(QStringLiteral("BuildProject")); }
 void TfrmMain::mnuQuillonsExportClick() { runCommand(QStringLiteral("QuillonsExport")); }
-void TfrmMain::mnuVelvaneCheckForUpdatesClick() { runCommand(QStringLiteral("CheckForUpdates")); }
-void TfrmMain::mnuVelvaneNewsClick() { runCommand(QStringLiteral("VelvaneNews")); }
-void TfrmMain::mnuVelvaneSoftwareClick() { runCommand(QStringLiteral("VelvaneSoftware")); }
-void TfrmMain::mnuVelvaneForumsClick() { runCommand(QStringLiteral("VelvaneForums")); }
-void TfrmMain::mnuVelvaneSupportOnLineClick() { runCommand(QStringLiteral("VelvaneSupportOnLine")); }
-void TfrmMain::mnuVelvaneHomepageClick() { runCommand(QStringLiteral("VelvaneHomepage")); }
+void TfrmMain::mnuVelvaneCheckForUpdatesClick() { showUpdatesDialog(this, m_appPath); }
+void TfrmMain::mnuVelvaneNewsClick() { openWebLink(WebLink::News, m_appPath); }
+void TfrmMain::mnuVelvaneSoftwareClick() { openWebLink(WebLink::Software, m_appPath); }
+void TfrmMain::mnuVelvaneForumsClick() { openWebLink(WebLink::Forums, m_appPath); }
+void TfrmMain::mnuVelvaneSupportOnLineClick() { openWebLink(WebLink::SupportOnLine, m_appPath); }
+void TfrmMain::mnuVelvaneHomepageClick() { openWebLink(WebLink::Homepage, m_appPath); }
 
 } // namespace scribora::gui

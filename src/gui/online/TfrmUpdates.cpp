@@ -6,7 +6,7 @@
 #include "core/online/UpdaterInstructions.h"
 #include "core/text/Ansi.h"
 #include "gui/dialogs/Prompter.h"
-#include "gui/online/DesktopOpener.h"
+#include "gui/app/Shell.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -217,7 +217,7 @@ bool TfrmUpdates::LaunchUpdater(const QString &folder, const QString &appName, c
 {
     if (!online::writeUpdaterInstructions(folder, appName, location, silent))
         return false;
-    return openThroughDesktop(
+    return shellOpen(
         QUrl::fromLocalFile(QDir(folder).filePath(QString::fromLatin1(online::updaterProgramFile))));
 }
 

@@ -1,7 +1,7 @@
 #include "gui/online/WebLinks.h"
 
 #include "core/online/AppConfig.h"
-#include "gui/online/DesktopOpener.h"
+#include "gui/app/Shell.h"
 
 #include <QDir>
 #include <QUrl>
@@ -43,7 +43,7 @@ bool openWebLink(WebLink which, const QString &appPath)
     if (!config.Load(QDir(appPath).filePath(QStringLiteral("App.dll"))))
         return false;
     // "www.example.com" without a scheme is a web address, as the shell takes it.
-    openThroughDesktop(QUrl::fromUserInput(webLinkAddress(config, which)));
+    shellOpen(QUrl::fromUserInput(webLinkAddress(config, which)));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "core/online/AppConfigCipher.h"
 #include "gui/app/Shell.h"
 
 #include <QAction>
@@ -174,6 +175,33 @@ TEST_F(MainWindowTest, F1OpensTheHelpFileWhenItIsThere)
     w.mnuContents->trigger();
     ASSERT_EQ(opened.size(), 2);
     EXPECT_EQ(opened[0], QUrl::fromLocalFile(program.file(QStringLiteral("QVHelp.chm"))));
+    setUrlOpener({});
+}
+
+TEST_F(MainWindowTest, HelpMenuWebItemsOpenTheAddressesOfTheProgramsConfiguration)
+{
+    QList<QUrl> opened;
+    setUrlOpener([&](const QUrl &url) { opened << url; return true; });
+    TfrmMain &w = start();
+    w.findChild<QAction *>(QStringLiteral("mnuVelvaneForums"))->trigger();
+    EXPECT_TRUE(opened.isEmpty()); // no App.dll: nothing happens
+
+    const QByteArray plain = "[HELP NEWS]\r\nhttp://www.velvane.example/news\r\n\r\n"
+                             "[HELP Software]\r\nhttp://www.velvane.example/software\r\n\r\n"
+                             "[HELP Forums]\r\nhttp://www.velvane.example/forums\r\n\r\n"
+                             "[HELP Support On Line]\r\nhttp://www.velvane.example/support\r\n\r\n"
+                             "[HELP Homepage]\r\nhttp://www.velvane.example/\r\n\r\n"
+                             "[UPDATE FILE]\r\nhttp://www.velvane.example/update\r\n\r\n";
+    ASSERT_TRUE(TempDir::writeBytes(program.file(QStringLiteral("App.dll")),
+                                    scribora::online::encipherAppConfig(plain)));
+    for (const char *item : {"mnuVelvaneNews", "mnuVelvaneSoftware", "mnuVelvaneForums",
+                             "mnuVelvaneSupportOnLine", "mnuVelvaneHomepage"})
+        w.findChild<QAction *>(QLatin1String(item))->trigger();
+    EXPECT_EQ(opened, QList<QUrl>({QUrl(QStringLiteral("http://www.velvane.example/news")),
+                                   QUrl(QStringLiteral("http://www.velvane.example/software")),
+                                   QUrl(QStringLiteral("http://www.velvane.example/forums")),
+                                   QUrl(QStringLiteral("http://www.velvane.example/support")),
+                                   QUrl(QStringLiteral("http://www.velvane.example/"))}));
     setUrlOpener({});
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/online/AppConfigCipher.h"
-#include "gui/online/DesktopOpener.h"
+#include "gui/app/Shell.h"
 #include "support/TempDir.h"
 
 #include <QList>
@@ -32,10 +32,10 @@ struct RecordingOpener
     QList<QUrl> opened;
     RecordingOpener()
     {
-        scribora::gui::setDesktopUrlOpener([this](const QUrl &u) {
+        scribora::gui::setUrlOpener([this](const QUrl &u) {
             opened << u;
             return true;
         });
     }
-    ~RecordingOpener() { scribora::gui::setDesktopUrlOpener({}); }
+    ~RecordingOpener() { scribora::gui::setUrlOpener({}); }
 };
