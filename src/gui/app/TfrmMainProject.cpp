@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+#include <filesystem>
+
 namespace scribora::gui {
 
 std::unique_ptr<ProjectDocument> makeCoreProjectDocument(); // CoreProjectDocument.cpp
@@ -303,8 +305,11 @@ void TfrmMain::mnuSaveProjectClick()
         const QString temp = folder + QStringLiteral("Menutemp.cfg");
         const QString design = folder + QStringLiteral("Menu.cfg");
         if (QFileInfo::exists(temp)) {
-            QFile::remove(design);
-            QFile::rename(temp, design); // on failure the working copy stays and is read next time
+            // One rename that replaces the saved design, so that no moment exists
+            // in which neither file is there; on failure both stay as they were.
+            std::error_code ec;
+            std::filesystem::rename(QFile::encodeName(temp).toStdString(),
+                                    QFile::encodeName(design).toStdString(), ec);
         }
         if (announceSave)
             prompter().information(this, kTitle, QStringLiteral("The project files were saved to:\r\n") + folder);
