@@ -2,6 +2,7 @@
 
 #include "core/online/AppConfigCipher.h"
 #include "core/text/Ansi.h"
+#include "core/text/TrimBlanks.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,18 +10,6 @@
 namespace scribora::online {
 
 namespace {
-
-// Blanks and control characters, as the file's values are trimmed of both.
-QString trimControls(const QString &s)
-{
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s[b].unicode() <= ' ')
-        ++b;
-    while (e > b && s[e - 1].unicode() <= ' ')
-        --e;
-    return s.mid(b, e - b);
-}
 
 // One line ending at pos: its text without the line end, and where the next line starts.
 struct Line
@@ -107,11 +96,11 @@ void AppConfig::parse(const QString &text)
             const Line header = lineAt(text, pos);
             if (header.text == names[i]) {
                 const Line value = lineAt(text, header.next);
-                *fields[i] = trimControls(value.text);
+                *fields[i] = text::trimBlanks(value.text).toString();
                 qsizetype after = value.next;
                 // The empty line that closes the section; a file without it
                 // still gives the next section.
-                if (after < text.size() && trimControls(lineAt(text, after).text).isEmpty())
+                if (after < text.size() && text::trimBlanks(lineAt(text, after).text).isEmpty())
                     after = lineAt(text, after).next;
                 rest = after;
                 break;

@@ -1,19 +1,10 @@
 #include "core/online/UpdateReply.h"
 
+#include "core/text/TrimBlanks.h"
+
 namespace scribora::online {
 
 namespace {
-
-QStringView trimControls(QStringView s)
-{
-    qsizetype b = 0;
-    qsizetype e = s.size();
-    while (b < e && s[b].unicode() <= ' ')
-        ++b;
-    while (e > b && s[e - 1].unicode() <= ' ')
-        --e;
-    return s.mid(b, e - b);
-}
 
 bool hasControl(QStringView s)
 {
@@ -34,7 +25,7 @@ QString updateReplyValue(QStringView block, QStringView open, QStringView close)
     const qsizetype end = block.indexOf(close, from);
     if (end < 0)
         return {};
-    return trimControls(block.mid(from, end - from)).toString();
+    return text::trimBlanks(block.mid(from, end - from)).toString();
 }
 
 UpdateReply parseUpdateReply(const QString &reply, const QString &expectedName)

@@ -1,6 +1,7 @@
 #include "core/project/ProjectConfig.h"
 
 #include "core/text/Ansi.h"
+#include "core/text/TrimBlanks.h"
 #include "core/text/VersionText.h"
 
 #include <QDir>
@@ -23,19 +24,6 @@ struct ReadFailure
     QString message;
 };
 
-// Blanks are the space and every control character, as the original files were
-// trimmed: a no-break space or other Unicode space is kept.
-QString trimBlanks(const QString &s)
-{
-    qsizetype begin = 0;
-    qsizetype end = s.size();
-    while (begin < end && s[begin].unicode() <= ' ')
-        ++begin;
-    while (end > begin && s[end - 1].unicode() <= ' ')
-        --end;
-    return s.mid(begin, end - begin);
-}
-
 // A value is one line of the file: a line break inside it would split it and
 // shift everything after it, so it is written as a space.
 QString oneLine(QString s)
@@ -48,7 +36,7 @@ QString oneLine(QString s)
 qint32 toInteger(const QString &value)
 {
     bool ok = false;
-    const qint32 n = trimBlanks(value).toInt(&ok, 10);
+    const qint32 n = text::trimBlanks(value).toInt(&ok, 10);
     if (!ok)
         throw ReadFailure{QStringLiteral("'%1' is not a valid integer value").arg(value)};
     return n;
@@ -414,13 +402,13 @@ bool ProjectConfig::parse(const QString &text, const QString &path)
     qsizetype pos = 1;
     qsizetype versionPos = 0;
     if (const auto v = r.takeValue(QStringLiteral("[Version]"), &versionPos)) {
-        m_version = trimBlanks(*v);
+        m_version = text::trimBlanks(*v).toString();
         pos = versionPos;
     }
 
     const auto text1 = [&](const char *header, QString &field) {
         if (const auto v = r.takeValue(QString::fromLatin1(header), &pos))
-            field = trimBlanks(*v);
+            field = text::trimBlanks(*v).toString();
     };
     text1("[Name]", m_name);
     text1("[Icon File]", m_iconFile);
