@@ -64,7 +64,7 @@ int encode(const QString &plainPath, const QString &outPath, CliContext &ctx)
     AppConfig config;
     if (!config.Load(outPath)) {
         ctx.err << "scribora-cli appconfig: '" << outPath << "' does not read back: "
-                << config.errors().text() << '\n';
+                << config.errors().Text().trimmed() << '\n';
         return 1;
     }
     const QString values[] = {config.newsURL(),    config.softwareURL(), config.forumsURL(),
@@ -84,7 +84,7 @@ int decode(const QString &path, CliContext &ctx)
         return 1;
     AppConfig config;
     if (!config.Load(path)) {
-        ctx.err << "scribora-cli appconfig: " << config.errors().text() << '\n';
+        ctx.err << "scribora-cli appconfig: " << config.errors().Text().trimmed() << '\n';
         return 1;
     }
     // The same rule as the program: only ".dll", with letter case, is enciphered.

@@ -18,7 +18,7 @@ void printTree(const MenuComponent &c, int level, QTextStream &out)
 bool loadDesign(MenuDesign &design, const QString &path, CliContext &ctx)
 {
     if (!design.load(path)) {
-        ctx.err << "scribora-cli: " << path << ": " << design.error().text() << '\n';
+        ctx.err << "scribora-cli: " << path << ": " << design.error().Text().trimmed() << '\n';
         return false;
     }
     for (const QString &s : design.skippedProperties())
@@ -42,7 +42,7 @@ int runDesign(const QStringList &args, CliContext &ctx)
             return 1;
         const QString target = args.value(2, args[1]);
         if (!design.save(target)) {
-            ctx.err << "scribora-cli: " << design.error().text() << '\n';
+            ctx.err << "scribora-cli: " << design.error().Text().trimmed() << '\n';
             return 1;
         }
         return 0;

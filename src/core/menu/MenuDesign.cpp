@@ -148,7 +148,7 @@ bool MenuDesign::load(const QString &path)
     m_error.clear();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        m_error.set(QStringLiteral("%1: %2").arg(path, f.errorString()));
+        m_error.Report(QStringLiteral("%1: %2").arg(path, f.errorString()));
         return false;
     }
     return loadFromText(f.readAll());
@@ -160,7 +160,7 @@ bool MenuDesign::loadFromText(QByteArrayView text)
     FormTextError parseError;
     const std::optional<FormObject> obj = FormTextReader::read(text, &parseError);
     if (!obj) {
-        m_error.set(parseError.toString());
+        m_error.Report(parseError.toString());
         return false;
     }
     MenuDesign fresh;
@@ -223,7 +223,7 @@ bool MenuDesign::loadFromText(QByteArrayView text)
         apply(*fresh.m_root, *obj);
         build(*fresh.m_root, *obj);
     } catch (const LoadFailure &f) {
-        m_error.set(QStringLiteral("line %1: %2").arg(f.line).arg(f.reason));
+        m_error.Report(QStringLiteral("line %1: %2").arg(f.line).arg(f.reason));
         return false;
     }
     // A design of an older form lacks some of the form's own components; the
@@ -245,7 +245,7 @@ bool MenuDesign::save(const QString &path)
     QSaveFile f(path);
     const QByteArray text = toText();
     if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
-        m_error.set(QStringLiteral("%1: %2").arg(path, f.errorString()));
+        m_error.Report(QStringLiteral("%1: %2").arg(path, f.errorString()));
         return false;
     }
     return true;

@@ -46,22 +46,22 @@ bool AppConfig::Load(const QString &path)
     m_errors.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_errors.set(QStringLiteral("Unable to open the Application Configuration file."));
+        m_errors.Report(QStringLiteral("Unable to open the Application Configuration file."));
         return false;
     }
     const qint64 size = file.size();
     if (size < 0 || file.isSequential()) {
-        m_errors.set(QStringLiteral("Unable to deturmine the Application Configuration file length."));
+        m_errors.Report(QStringLiteral("Unable to deturmine the Application Configuration file length."));
         return false;
     }
     if (size > maxFileSize) {
-        m_errors.set(QStringLiteral("The Application Configuration file is too large."));
+        m_errors.Report(QStringLiteral("The Application Configuration file is too large."));
         return false;
     }
     const QByteArray bytes = file.read(size);
     file.close();
     if (bytes.size() != size) {
-        m_errors.set(QStringLiteral("Unable to read the Application Configuration file."));
+        m_errors.Report(QStringLiteral("Unable to read the Application Configuration file."));
         return false;
     }
 
@@ -70,7 +70,7 @@ bool AppConfig::Load(const QString &path)
     if (QFileInfo(path).fileName().endsWith(QLatin1String(".dll"))) {
         const AppConfigDeciphered d = decipherAppConfig(bytes);
         if (!d.ok) {
-            m_errors.set(d.error);
+            m_errors.Report(d.error);
             return false;
         }
         plain = d.plain;

@@ -14,8 +14,6 @@ public:
     const QString &Text() const { return m_text; }
 
     void clear() { m_text.clear(); }
-    void set(const QString &text) { m_text = text; }
-    const QString &text() const { return m_text; }
     bool isEmpty() const { return m_text.isEmpty(); }
 
 private:

@@ -32,13 +32,13 @@ bool MenuList::CopyTemplate(const QString &menuType, const QString &folder)
     m_error.clear();
     QFile source(TemplatePath(menuType));
     if (!source.open(QIODevice::ReadOnly)) {
-        m_error.set(QStringLiteral("Cannot read the menu template ") + source.fileName());
+        m_error.Report(QStringLiteral("Cannot read the menu template ") + source.fileName());
         return false;
     }
     const QByteArray bytes = source.readAll();
     QSaveFile target(folder + QStringLiteral("Menu.cfg"));
     if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit()) {
-        m_error.set(QStringLiteral("Cannot write ") + target.fileName());
+        m_error.Report(QStringLiteral("Cannot write ") + target.fileName());
         return false;
     }
     return true;

@@ -54,7 +54,7 @@ TEST(UpgradeMenuConfig, AddsTheSkinBlockInPlaceOfTheRootsEnd)
     TempDir::writeBytes(path, kOlder);
     ASSERT_TRUE(UpgradeMenuConfig(path));
     MenuDesign d;
-    ASSERT_TRUE(d.load(path)) << qPrintable(d.error().text());
+    ASSERT_TRUE(d.load(path)) << qPrintable(d.error().Text());
     EXPECT_EQ(d.formSkin()->setElements(u"Options"),
               (QStringList{QStringLiteral("soAutoSize"), QStringLiteral("soClientDrag")}));
 }

@@ -197,7 +197,7 @@ TEST(MenuDesign, LoadFailsWholeOnUnknownClassesAndBadValues)
         d.createControl(QStringLiteral("Button"), &d.root(), 1, 2);
         const QByteArray before = d.toText();
         EXPECT_FALSE(d.loadFromText(c.text)) << c.text.constData();
-        EXPECT_TRUE(d.error().text().contains(QLatin1String(c.reason))) << qPrintable(d.error().text());
+        EXPECT_TRUE(d.error().Text().contains(QLatin1String(c.reason))) << qPrintable(d.error().Text());
         EXPECT_EQ(d.toText(), before) << "a failed load leaves the design as it was";
     }
 }
@@ -209,7 +209,7 @@ TEST(MenuDesign, LoadSkipsUnknownPropertiesAndNormalisesValues)
                                           "    Color = $FF00000F\r\n    Options = [ocflatborder, ocPaintWallpaper]\r\n"
                                           "    Font.Color = 255\r\n  end\r\n",
                                           "  Color = -2147483633\r\n  Wobble = 'x'\r\n")))
-        << qPrintable(d.error().text());
+        << qPrintable(d.error().Text());
     EXPECT_EQ(d.skippedProperties(),
               (QStringList{QStringLiteral("line 4: frmDesignClassic.Wobble"), QStringLiteral("line 7: B.Frobnicate")}));
     MenuComponent *b = d.findComponent(u"B");
@@ -237,7 +237,7 @@ TEST(MenuDesign, ValuesTheConstructorChangesSurviveARoundTrip)
     MenuComponent *button = d.createControl(QStringLiteral("Button"), &d.root(), 0, 0);
     button->setInt(u"ShadowSize", 2);
     MenuDesign back;
-    ASSERT_TRUE(back.loadFromText(d.toText())) << qPrintable(back.error().text());
+    ASSERT_TRUE(back.loadFromText(d.toText())) << qPrintable(back.error().Text());
     EXPECT_FALSE(back.findComponent(u"Edit0")->boolValue(u"ReadOnly"));
     EXPECT_EQ(back.findComponent(u"Button0")->intValue(u"ShadowSize"), 2);
     EXPECT_EQ(back.toText(), d.toText());
@@ -305,7 +305,7 @@ TEST(MenuDesign, SaveWritesTheTextAndLoadReadsItBack)
     EXPECT_EQ(bytes, d.toText());
     EXPECT_TRUE(bytes.contains("  Caption = 'Caf'#233' it'#39's'\r\n"));
     MenuDesign back;
-    ASSERT_TRUE(back.load(dir.file(QStringLiteral("Menu.cfg")))) << qPrintable(back.error().text());
+    ASSERT_TRUE(back.load(dir.file(QStringLiteral("Menu.cfg")))) << qPrintable(back.error().Text());
     EXPECT_EQ(back.toText(), bytes);
     EXPECT_FALSE(back.load(dir.file(QStringLiteral("missing.cfg"))));
     EXPECT_FALSE(back.error().isEmpty());

@@ -19,7 +19,7 @@ TEST(Templates, ShippedTemplatesRoundTripByteExactly)
     for (const QString &name : files) {
         const QByteArray bytes = TempDir::readBytes(dir.filePath(name));
         MenuDesign d;
-        ASSERT_TRUE(d.loadFromText(bytes)) << qPrintable(name) << ": " << qPrintable(d.error().text());
+        ASSERT_TRUE(d.loadFromText(bytes)) << qPrintable(name) << ": " << qPrintable(d.error().Text());
         EXPECT_TRUE(d.skippedProperties().isEmpty()) << qPrintable(name);
         EXPECT_EQ(d.toText(), bytes) << qPrintable(name);
         EXPECT_TRUE(bytes.contains("OnActivate = FormActivate\r\n") && bytes.contains("\r\n  object TBXSwitcher1: TTBXSwitcher\r\n")
@@ -31,7 +31,7 @@ TEST(Templates, ShippedTemplatesRoundTripByteExactly)
 TEST(Templates, TheShapedTemplateHasItsPictureAndSkin)
 {
     MenuDesign d;
-    ASSERT_TRUE(d.load(QStringLiteral(SCRIBORA_SOURCE_DIR "/examples/Shaped.cfg"))) << qPrintable(d.error().text());
+    ASSERT_TRUE(d.load(QStringLiteral(SCRIBORA_SOURCE_DIR "/examples/Shaped.cfg"))) << qPrintable(d.error().Text());
     EXPECT_TRUE(d.IsBackGround());
     EXPECT_TRUE(d.root().boolValue(u"Shaped"));
     EXPECT_FALSE(d.IsShowCaption());

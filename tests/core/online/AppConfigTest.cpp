@@ -34,7 +34,7 @@ QStringList fullFields()
 TEST(AppConfig, ShippedFileDecodesToOurSections)
 {
     AppConfig c;
-    ASSERT_TRUE(c.Load(QStringLiteral(SCRIBORA_PROGRAM_DIR "/App.dll"))) << c.errors().text().toStdString();
+    ASSERT_TRUE(c.Load(QStringLiteral(SCRIBORA_PROGRAM_DIR "/App.dll"))) << c.errors().Text().toStdString();
     EXPECT_EQ(fields(c), QStringList({"https://www.velvane.example/news/",
                                       "https://www.velvane.example/software/scribora/",
                                       "https://forums.velvane.example/",
@@ -50,7 +50,7 @@ TEST(AppConfig, EncipheredFileMadeByTheEncoderReadsBack)
     const QString path = dir.file("App.dll");
     ASSERT_TRUE(TempDir::writeBytes(path, encipherAppConfig(fullPlain)));
     AppConfig c;
-    ASSERT_TRUE(c.Load(path)) << c.errors().text().toStdString();
+    ASSERT_TRUE(c.Load(path)) << c.errors().Text().toStdString();
     EXPECT_EQ(fields(c), fullFields());
 
     // Plain text whose length fills whole blocks gets a whole block of padding.
@@ -105,7 +105,7 @@ TEST(AppConfig, EncipheredFileErrors)
         ASSERT_TRUE(TempDir::writeBytes(path, c.bytes));
         AppConfig config;
         EXPECT_FALSE(config.Load(path));
-        EXPECT_EQ(config.errors().text(), c.error);
+        EXPECT_EQ(config.errors().Text(), c.error + QStringLiteral("\r\n"));
         EXPECT_EQ(fields(config), QStringList(6, QString()));
     }
 }
@@ -176,7 +176,7 @@ TEST(AppConfig, EveryLoadStartsAfresh)
     TempDir dir;
     AppConfig c;
     EXPECT_FALSE(c.Load(dir.file("App.dll")));
-    EXPECT_EQ(c.errors().text(), QStringLiteral("Unable to open the Application Configuration file."));
+    EXPECT_EQ(c.errors().Text(), QStringLiteral("Unable to open the Application Configuration file.\r\n"));
 
     ASSERT_TRUE(TempDir::writeBytes(dir.file("App.dll"), encipherAppConfig(fullPlain)));
     EXPECT_TRUE(c.Load(dir.file("App.dll")));
@@ -195,7 +195,7 @@ TEST(AppConfig, RefusesAFileTooLargeToBeAConfiguration)
     ASSERT_TRUE(TempDir::writeBytes(dir.file("App.txt"), QByteArray(AppConfig::maxFileSize + 1, 'x')));
     AppConfig c;
     EXPECT_FALSE(c.Load(dir.file("App.txt")));
-    EXPECT_EQ(c.errors().text(), QStringLiteral("The Application Configuration file is too large."));
+    EXPECT_EQ(c.errors().Text(), QStringLiteral("The Application Configuration file is too large.\r\n"));
     // A folder cannot be read as one.
     EXPECT_FALSE(c.Load(dir.path()));
     EXPECT_FALSE(c.errors().isEmpty());

@@ -277,7 +277,7 @@ TEST(ProjectConfig, LoadFailures)
     bad.replace("[Project Type]\r\n0\r\n", "[Project Type]\r\nx\r\n");
     ASSERT_TRUE(TempDir::writeBytes(path, bad));
     EXPECT_FALSE(config.Load(path));
-    EXPECT_TRUE(config.errors().text().contains(QLatin1String("'x'")));
+    EXPECT_TRUE(config.errors().Text().contains(QLatin1String("'x'")));
     EXPECT_EQ(config.name(), QStringLiteral("Sampler"));
 
     ASSERT_TRUE(TempDir::writeBytes(path, DefaultSampler));
@@ -294,7 +294,7 @@ TEST(ProjectConfig, SaveCreatesMissingFolderAndKeepsValuesOnOneLine)
                      QDir::separator());
     // A line break in a value would shift every section after it.
     config.setIconFile(QStringLiteral("two\r\nlines"));
-    ASSERT_TRUE(config.Save(config.projectFilePath())) << config.errors().text().toStdString();
+    ASSERT_TRUE(config.Save(config.projectFilePath())) << config.errors().Text().toStdString();
 
     ProjectConfig back;
     ASSERT_TRUE(back.Load(config.projectFilePath()));
@@ -327,7 +327,7 @@ TEST(ProjectConfig, FailedSaveLeavesTheOldFileAsItWas)
     // replaced; elsewhere the new file cannot be created.
     EXPECT_TRUE(config.errors().Text() == QStringLiteral("Unable to remove the old Project File\r\n")
                 || config.errors().Text() == QStringLiteral("Unable to create the new Project File\r\n"))
-        << config.errors().text().toStdString();
+        << config.errors().Text().toStdString();
     EXPECT_EQ(TempDir::readBytes(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
