@@ -18,8 +18,11 @@ fi
 sample="$sampledir/Sample.cdprj"
 if [ -x "$build/bin/scribora" ]; then
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display here: starting Scribora under Xvfb (or try: $build/bin/scribora-cli show $sample)"
-    exec xvfb-run -a "$build/bin/scribora" "$sample"
+    echo "There is no display here, so Scribora's window cannot be shown."
+    echo "Run this command from a desktop session, or use the command-line program;"
+    echo "here is the sample project as it shows it:"
+    echo
+    exec "$build/bin/scribora-cli" show "$sample"
   fi
   exec "$build/bin/scribora" "$sample"
 fi
